@@ -1,0 +1,213 @@
+// Handles and enumerations that several parts of the C interface share.
+// Where the interface fixes no value, the numbering follows declaration order
+// from 0.
+#ifndef CEF_INCLUDE_CAPI_CEF_TYPES_CAPI_H_
+#define CEF_INCLUDE_CAPI_CEF_TYPES_CAPI_H_
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+// Native handles travel as opaque pointers: a window, a cursor, a pointer to
+// the operating system's message record, and the module instance.
+typedef void* cef_window_handle_t;
+typedef void* cef_cursor_handle_t;
+typedef void* cef_event_handle_t;
+typedef void* cef_instance_handle_t;
+typedef void* cef_menu_handle_t;
+
+// 32-bit ARGB.
+typedef uint32_t cef_color_t;
+
+typedef enum {
+  TID_UI = 0,
+  TID_DB,
+  TID_FILE,
+  TID_FILE_USER_BLOCKING,
+  TID_PROCESS_LAUNCHER,
+  TID_CACHE,
+  TID_IO,
+  TID_RENDERER,
+} cef_thread_id_t;
+
+typedef enum {
+  PID_BROWSER = 0,
+  PID_RENDERER,
+} cef_process_id_t;
+
+typedef enum {
+  LOGSEVERITY_DEFAULT = 0,
+  LOGSEVERITY_VERBOSE,
+  LOGSEVERITY_INFO,
+  LOGSEVERITY_WARNING,
+  LOGSEVERITY_ERROR,
+  LOGSEVERITY_DISABLE = 99,
+} cef_log_severity_t;
+
+typedef enum {
+  STATE_DEFAULT = 0,
+  STATE_ENABLED,
+  STATE_DISABLED,
+} cef_state_t;
+
+typedef enum {
+  VTYPE_INVALID = 0,
+  VTYPE_NULL,
+  VTYPE_BOOL,
+  VTYPE_INT,
+  VTYPE_DOUBLE,
+  VTYPE_STRING,
+  VTYPE_BINARY,
+  VTYPE_DICTIONARY,
+  VTYPE_LIST,
+} cef_value_type_t;
+
+// Network error codes, negative; ERR_ABORTED marks a load the user or the
+// program cancelled.
+typedef enum {
+  ERR_NONE = 0,
+  ERR_FAILED = -2,
+  ERR_ABORTED = -3,
+  ERR_INVALID_ARGUMENT = -4,
+  ERR_INVALID_HANDLE = -5,
+  ERR_FILE_NOT_FOUND = -6,
+  ERR_TIMED_OUT = -7,
+  ERR_FILE_TOO_BIG = -8,
+  ERR_UNEXPECTED = -9,
+  ERR_ACCESS_DENIED = -10,
+  ERR_NOT_IMPLEMENTED = -11,
+  ERR_CONNECTION_CLOSED = -100,
+  ERR_CONNECTION_RESET = -101,
+  ERR_CONNECTION_REFUSED = -102,
+  ERR_CONNECTION_ABORTED = -103,
+  ERR_CONNECTION_FAILED = -104,
+  ERR_NAME_NOT_RESOLVED = -105,
+  ERR_INTERNET_DISCONNECTED = -106,
+  ERR_SSL_PROTOCOL_ERROR = -107,
+  ERR_ADDRESS_INVALID = -108,
+  ERR_ADDRESS_UNREACHABLE = -109,
+  ERR_SSL_CLIENT_AUTH_CERT_NEEDED = -110,
+  ERR_TUNNEL_CONNECTION_FAILED = -111,
+  ERR_NO_SSL_VERSIONS_ENABLED = -112,
+  ERR_SSL_VERSION_OR_CIPHER_MISMATCH = -113,
+  ERR_SSL_RENEGOTIATION_REQUESTED = -114,
+  ERR_CERT_COMMON_NAME_INVALID = -200,
+  ERR_CERT_DATE_INVALID = -201,
+  ERR_CERT_AUTHORITY_INVALID = -202,
+  ERR_CERT_CONTAINS_ERRORS = -203,
+  ERR_CERT_NO_REVOCATION_MECHANISM = -204,
+  ERR_CERT_UNABLE_TO_CHECK_REVOCATION = -205,
+  ERR_CERT_REVOKED = -206,
+  ERR_CERT_INVALID = -207,
+  ERR_CERT_END = -208,
+  ERR_INVALID_URL = -300,
+  ERR_DISALLOWED_URL_SCHEME = -301,
+  ERR_UNKNOWN_URL_SCHEME = -302,
+  ERR_TOO_MANY_REDIRECTS = -310,
+  ERR_UNSAFE_REDIRECT = -311,
+  ERR_UNSAFE_PORT = -312,
+  ERR_INVALID_RESPONSE = -320,
+  ERR_INVALID_CHUNKED_ENCODING = -321,
+  ERR_METHOD_NOT_SUPPORTED = -322,
+  ERR_UNEXPECTED_PROXY_AUTH = -323,
+  ERR_EMPTY_RESPONSE = -324,
+  ERR_RESPONSE_HEADERS_TOO_BIG = -325,
+  ERR_CACHE_MISS = -400,
+  ERR_INSECURE_RESPONSE = -501,
+} cef_errorcode_t;
+
+typedef enum {
+  WOD_UNKNOWN = 0,
+  WOD_CURRENT_TAB,
+  WOD_SINGLETON_TAB,
+  WOD_NEW_FOREGROUND_TAB,
+  WOD_NEW_BACKGROUND_TAB,
+  WOD_NEW_POPUP,
+  WOD_NEW_WINDOW,
+  WOD_SAVE_TO_DISK,
+  WOD_OFF_THE_RECORD,
+  WOD_IGNORE_ACTION,
+} cef_window_open_disposition_t;
+
+typedef enum {
+  EVENTFLAG_NONE = 0,
+  EVENTFLAG_CAPS_LOCK_ON = 1 << 0,
+  EVENTFLAG_SHIFT_DOWN = 1 << 1,
+  EVENTFLAG_CONTROL_DOWN = 1 << 2,
+  EVENTFLAG_ALT_DOWN = 1 << 3,
+  EVENTFLAG_LEFT_MOUSE_BUTTON = 1 << 4,
+  EVENTFLAG_MIDDLE_MOUSE_BUTTON = 1 << 5,
+  EVENTFLAG_RIGHT_MOUSE_BUTTON = 1 << 6,
+  EVENTFLAG_COMMAND_DOWN = 1 << 7,
+  EVENTFLAG_NUM_LOCK_ON = 1 << 8,
+  EVENTFLAG_IS_KEY_PAD = 1 << 9,
+  EVENTFLAG_IS_LEFT = 1 << 10,
+  EVENTFLAG_IS_RIGHT = 1 << 11,
+} cef_event_flags_t;
+
+typedef enum {
+  KEYEVENT_RAWKEYDOWN = 0,
+  KEYEVENT_KEYDOWN,
+  KEYEVENT_KEYUP,
+  KEYEVENT_CHAR,
+} cef_key_event_type_t;
+
+typedef enum {
+  PK_DIR_CURRENT = 0,
+  PK_DIR_EXE,
+  PK_DIR_MODULE,
+  PK_DIR_TEMP,
+  PK_FILE_EXE,
+  PK_FILE_MODULE,
+  PK_LOCAL_APP_DATA,
+  PK_USER_DATA,
+} cef_path_key_t;
+
+typedef enum {
+  UU_NONE = 0,
+  UU_NORMAL = 1 << 0,
+  UU_SPACES = 1 << 1,
+  UU_URL_SPECIAL_CHARS = 1 << 2,
+  UU_CONTROL_CHARS = 1 << 3,
+  UU_REPLACE_PLUS_WITH_SPACE = 1 << 4,
+} cef_uri_unescape_rule_t;
+
+typedef enum {
+  JSON_PARSER_RFC = 0,
+  JSON_PARSER_ALLOW_TRAILING_COMMAS = 1 << 0,
+} cef_json_parser_options_t;
+
+typedef enum {
+  JSON_NO_ERROR = 0,
+  JSON_INVALID_ESCAPE,
+  JSON_SYNTAX_ERROR,
+  JSON_UNEXPECTED_TOKEN,
+  JSON_TRAILING_COMMA,
+  JSON_TOO_MUCH_NESTING,
+  JSON_UNEXPECTED_DATA_AFTER_ROOT,
+  JSON_UNSUPPORTED_ENCODING,
+  JSON_UNQUOTED_DICTIONARY_KEY,
+  JSON_PARSE_ERROR_COUNT,
+} cef_json_parser_error_t;
+
+typedef enum {
+  JSON_WRITER_DEFAULT = 0,
+  JSON_WRITER_OMIT_BINARY_VALUES = 1 << 0,
+  JSON_WRITER_OMIT_DOUBLE_TYPE_PRESERVATION = 1 << 1,
+  JSON_WRITER_PRETTY_PRINT = 1 << 2,
+} cef_json_writer_options_t;
+
+typedef enum {
+  GEOPOSITON_ERROR_NONE = 0,
+  GEOPOSITON_ERROR_PERMISSION_DENIED,
+  GEOPOSITON_ERROR_POSITION_UNAVAILABLE,
+  GEOPOSITON_ERROR_TIMEOUT,
+} cef_geoposition_error_code_t;
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif  // CEF_INCLUDE_CAPI_CEF_TYPES_CAPI_H_

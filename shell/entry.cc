@@ -1,0 +1,55 @@
+#include "shell/entry.h"
+
+#include <string>
+
+#include "include/cef_app.h"
+#include "include/cef_entry.h"
+#include "shell/platform.h"
+
+namespace shell {
+
+namespace {
+
+std::wstring Widen(const std::string& ascii) {
+  return std::wstring(ascii.begin(), ascii.end());
+}
+
+}  // namespace
+
+int Run(const CefMainArgs& args) {
+  CefEnableHighDPISupport();
+
+  // The guard inside CefExecuteProcess answers a foreign library with 0,
+  // which would look like a sub-process that succeeded; say why and fail.
+  std::string library_hash;
+  if (!CefApiHashMatches(&library_hash)) {
+    platform::DebugLine(L"libcef interface mismatch: library " +
+                        Widen(library_hash) + L", program " +
+                        Widen(CEF_API_HASH_PLATFORM));
+    return kExitApiMismatch;
+  }
+
+  const int exit_code = CefExecuteProcess(args, nullptr, nullptr);
+  if (exit_code >= 0) return exit_code;
+
+  CefSettings settings;
+  settings.no_sandbox = 1;
+  CefString(&settings.cache_path).AssignUtf8(kCachePath);
+  CefString(&settings.locale).AssignUtf8(kLocale);
+
+  // The application object joins here once the shell has one.
+  CefRefPtr<CefApp> app;
+
+  // A library that failed to start would never end the message loop.
+  if (!CefInitialize(args, settings, app, nullptr)) {
+    platform::DebugLine(L"libcef failed to initialize; exiting");
+    return kExitInitializeFailed;
+  }
+
+  CefRunMessageLoop();
+  CefShutdown();
+  app = nullptr;
+  return 0;
+}
+
+}  // namespace shell
