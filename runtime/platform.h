@@ -1,0 +1,30 @@
+// The few operating-system calls the runtime needs; one implementation file
+// per system.
+#ifndef CEF_RUNTIME_PLATFORM_H_
+#define CEF_RUNTIME_PLATFORM_H_
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "include/capi/cef_records_capi.h"
+
+namespace cefrt {
+namespace platform {
+
+// The process's command line as UTF-8 arguments, program name first. Windows
+// reads it from the system; elsewhere it comes from `args` (may be null).
+std::vector<std::string> ProcessArguments(const cef_main_args_t* args);
+
+// Empty paths when the system cannot tell.
+std::filesystem::path ExecutablePath();
+std::filesystem::path ModulePath();
+std::filesystem::path LocalAppDataDir();
+std::filesystem::path UserDataDir();
+
+void EnableHighDpi();
+
+}  // namespace platform
+}  // namespace cefrt
+
+#endif  // CEF_RUNTIME_PLATFORM_H_
