@@ -8,10 +8,12 @@
 
 #if defined(_WIN32)
 #define CEF_CALLBACK __stdcall
+// Callers import through the import library's thunks rather than dllimport,
+// so the same bridge objects link against the dll or against a static fake.
 #if defined(BUILDING_CEF_SHARED)
 #define CEF_EXPORT __declspec(dllexport)
 #else
-#define CEF_EXPORT __declspec(dllimport)
+#define CEF_EXPORT
 #endif
 #else
 #define CEF_CALLBACK

@@ -242,6 +242,11 @@ TEST(CssColor, ParsesHexFunctionsAndNames) {
 
 TEST(GetPath, ReportsWellKnownLocations) {
   namespace fs = std::filesystem;
+#if defined(_WIN32)
+  const fs::path exe_name = "runtime_tests.exe", module_name = "libcef.dll";
+#else
+  const fs::path exe_name = "runtime_tests", module_name = "libcef.so";
+#endif
   auto path = [](cef_path_key_t key) {
     Str out;
     if (!cef_get_path(key, out.get()))
@@ -250,9 +255,9 @@ TEST(GetPath, ReportsWellKnownLocations) {
     return fs::path(text);
   };
   EXPECT_EQ(fs::current_path(), path(PK_DIR_CURRENT));
-  EXPECT_EQ("runtime_tests", path(PK_FILE_EXE).filename());
+  EXPECT_EQ(exe_name, path(PK_FILE_EXE).filename());
   EXPECT_EQ(path(PK_FILE_EXE).parent_path(), path(PK_DIR_EXE));
-  EXPECT_EQ("libcef.so", path(PK_FILE_MODULE).filename());
+  EXPECT_EQ(module_name, path(PK_FILE_MODULE).filename());
   EXPECT_TRUE(fs::is_directory(path(PK_DIR_MODULE)));
   EXPECT_TRUE(fs::is_directory(path(PK_DIR_TEMP)));
   Str out;

@@ -99,13 +99,16 @@ struct CountedRef {
   std::atomic<int> releases{0};
   CountedRef() {
     base.size = sizeof(cef_base_t);
-    base.add_ref = [](cef_base_t*) {};
-    base.release = [](cef_base_t* self) {
-      ++reinterpret_cast<CountedRef*>(self)->releases;
-      return 1;
-    };
-    base.has_one_ref = [](cef_base_t*) { return 1; };
+    base.add_ref = &AddRef;
+    base.release = &Release;
+    base.has_one_ref = &HasOneRef;
   }
+  static void CEF_CALLBACK AddRef(cef_base_t*) {}
+  static int CEF_CALLBACK Release(cef_base_t* self) {
+    ++reinterpret_cast<CountedRef*>(self)->releases;
+    return 1;
+  }
+  static int CEF_CALLBACK HasOneRef(cef_base_t*) { return 1; }
   struct _cef_app_t* app() { return reinterpret_cast<struct _cef_app_t*>(this); }
 };
 

@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
 #include <algorithm>
 #include <string>
 
 #include "tests/fake/fake_library.h"
+#include "tests/support/debug_channel.h"
 
 namespace {
 
@@ -14,9 +19,13 @@ class ShellEntryTest : public testing::Test {
   void SetUp() override { fake::Reset(); }
 
   int Run() {
+#if defined(_WIN32)
+    return shell::Run(CefMainArgs(GetModuleHandleW(nullptr)));
+#else
     char program[] = "pellavine";
     char* argv[] = {program, nullptr};
     return shell::Run(CefMainArgs(1, argv));
+#endif
   }
 
   std::vector<std::string> CallNames() const {
@@ -54,22 +63,26 @@ TEST_F(ShellEntryTest, BrowserProcessRunsTheLoopAndExitsWithZero) {
 
 TEST_F(ShellEntryTest, ForeignLibraryEndsTheProcessWithAReason) {
   fake::State().api_hash = "0123456789012345678901234567890123456789";
-  testing::internal::CaptureStderr();
+  test_support::DebugChannel channel;
   EXPECT_EQ(Run(), shell::kExitApiMismatch);
-  const std::string debug = testing::internal::GetCapturedStderr();
-  EXPECT_NE(debug.find("0123456789012345678901234567890123456789"),
-            std::string::npos);
-  EXPECT_NE(debug.find(CEF_API_HASH_PLATFORM), std::string::npos);
-  EXPECT_EQ(std::count(debug.begin(), debug.end(), '\n'), 1);
+  if (test_support::kDebugChannelReadable) {
+    const std::string debug = channel.Text();
+    EXPECT_NE(debug.find("0123456789012345678901234567890123456789"),
+              std::string::npos);
+    EXPECT_NE(debug.find(CEF_API_HASH_PLATFORM), std::string::npos);
+    EXPECT_EQ(std::count(debug.begin(), debug.end(), '\n'), 1);
+  }
   EXPECT_EQ(CallNames(),
             (std::vector<std::string>{"cef_enable_highdpi_support"}));
 }
 
 TEST_F(ShellEntryTest, FailedInitializationDoesNotRunTheLoop) {
   fake::State().results["cef_initialize"] = 0;
-  testing::internal::CaptureStderr();
+  test_support::DebugChannel channel;
   EXPECT_EQ(Run(), shell::kExitInitializeFailed);
-  EXPECT_NE(testing::internal::GetCapturedStderr(), "");
+  if (test_support::kDebugChannelReadable) {
+    EXPECT_NE(channel.Text(), "");
+  }
   EXPECT_EQ(fake::CallCount("cef_run_message_loop"), 0);
   EXPECT_EQ(fake::CallCount("cef_shutdown"), 0);
 }
