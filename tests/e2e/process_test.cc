@@ -12,7 +12,6 @@
 #include <windows.h>
 #else
 #include <sys/wait.h>
-#include <unistd.h>
 #endif
 
 #include "include/capi/cef_entry_capi.h"
@@ -58,8 +57,10 @@ class ProcessTest : public testing::Test {
 #if defined(_WIN32)
     // Windows looks for the dll beside the executable first.
     const fs::path exe = dir_ / "bin" / fs::path(PELLAVINE_EXE).filename();
-    fs::copy_file(PELLAVINE_EXE, exe);
-    fs::copy_file(runtime, dir_ / "bin" / fs::path(runtime).filename());
+    const auto replace = fs::copy_options::overwrite_existing;
+    fs::copy_file(PELLAVINE_EXE, exe, replace);
+    fs::copy_file(runtime, dir_ / "bin" / fs::path(runtime).filename(),
+                  replace);
     SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
     HANDLE err_file =
         CreateFileW(err.wstring().c_str(), GENERIC_WRITE, FILE_SHARE_READ,
@@ -113,8 +114,6 @@ TEST_F(ProcessTest, SubProcessCreatesNothingAndExitsWithTheRuntimesCode) {
     const Outcome outcome = Run(std::string("--type=") + role);
     EXPECT_EQ(outcome.exit_code, 0) << outcome.stderr_text;
     EXPECT_TRUE(CreatedNothing());
-    TearDown();
-    SetUp();
   }
 }
 
