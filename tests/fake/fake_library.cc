@@ -1,15 +1,53 @@
 #include "tests/fake/fake_library.h"
 
+#include "include/capi/cef_app_capi.h"
+#include "include/capi/cef_command_line_capi.h"
+#include "include/capi/cef_task_capi.h"
+#include "include/capi/cef_values_capi.h"
+
 #include <cstdint>
+#include <utility>
 
 namespace fake {
+
+namespace {
+
+// The library is done with a structure the program handed it.
+template <class S>
+void Done(S* structure) {
+  if (structure) {
+    cef_base_t* base = reinterpret_cast<cef_base_t*>(structure);
+    base->release(base);
+  }
+}
+
+}  // namespace
 
 Library& State() {
   static Library library;
   return library;
 }
 
-void Reset() { State() = Library(); }
+void Reset() {
+  DropPendingTasks();
+  Done(State().app);
+  State() = Library();
+}
+
+void RunPendingTasks() {
+  std::vector<cef_task_t*> tasks;
+  tasks.swap(State().tasks);
+  for (cef_task_t* task : tasks) {
+    task->execute(task);
+    task->base.release(&task->base);
+  }
+}
+
+void DropPendingTasks() {
+  std::vector<cef_task_t*> tasks;
+  tasks.swap(State().tasks);
+  for (cef_task_t* task : tasks) task->base.release(&task->base);
+}
 
 int CallCount(const std::string& name) {
   int count = 0;
@@ -64,6 +102,15 @@ cef_string_userfree_t ReturnText(const std::string& name) {
 }
 
 }  // namespace
+
+void RecordCall(const std::string& name, std::vector<std::string> args) {
+  State().calls.push_back(Call{name, std::move(args)});
+}
+
+int ResultFor(const std::string& name, int fallback) {
+  return Result(name, fallback);
+}
+
 }  // namespace fake
 
 using fake::Record;
@@ -79,6 +126,7 @@ const char* cef_api_hash(int entry) {
 int cef_execute_process(const cef_main_args_t* args, struct _cef_app_t* app,
                         void* sandbox) {
   Record("cef_execute_process", args, app, sandbox);
+  fake::Done(app);
   return Result("cef_execute_process", -1);
 }
 
@@ -92,12 +140,35 @@ int cef_initialize(const cef_main_args_t* args, const cef_settings_t* settings,
     state.seen_cache_path = fake::Text(&settings->cache_path);
     state.seen_locale = fake::Text(&settings->locale);
   }
-  return Result("cef_initialize");
+  // Kept until shut-down, as the library keeps it, unless it refuses.
+  fake::Done(state.app);
+  state.app = nullptr;
+  const int result = Result("cef_initialize");
+  if (result)
+    state.app = app;
+  else
+    fake::Done(app);
+  return result;
 }
 
-void cef_shutdown(void) { Record("cef_shutdown"); }
+void cef_shutdown(void) {
+  Record("cef_shutdown");
+  fake::Done(fake::State().app);
+  fake::State().app = nullptr;
+}
 void cef_do_message_loop_work(void) { Record("cef_do_message_loop_work"); }
-void cef_run_message_loop(void) { Record("cef_run_message_loop"); }
+// With `context_in_loop` set, the loop tells the application's browser
+// process handler that the context is ready, as the library does.
+void cef_run_message_loop(void) {
+  Record("cef_run_message_loop");
+  cef_app_t* app = fake::State().app;
+  if (!fake::State().context_in_loop || !app) return;
+  cef_browser_process_handler_t* handler =
+      app->get_browser_process_handler(app);
+  if (!handler) return;
+  handler->on_context_initialized(handler);
+  fake::Done(handler);
+}
 void cef_quit_message_loop(void) { Record("cef_quit_message_loop"); }
 void cef_set_osmodal_loop(int flag) { Record("cef_set_osmodal_loop", flag); }
 void cef_enable_highdpi_support(void) { Record("cef_enable_highdpi_support"); }
@@ -196,6 +267,122 @@ void cef_force_web_plugin_shutdown(const cef_string_t* path) {
 }
 void cef_register_web_plugin_crash(const cef_string_t* path) {
   Record("cef_register_web_plugin_crash", path);
+}
+
+cef_command_line_t* cef_command_line_create(void) {
+  return fake::Created<cef_command_line_t>("cef_command_line_create");
+}
+
+cef_command_line_t* cef_command_line_get_global(void) {
+  return fake::Created<cef_command_line_t>("cef_command_line_get_global");
+}
+
+int cef_post_task(cef_thread_id_t id, cef_task_t* task) {
+  return cef_post_delayed_task(id, task, 0);
+}
+
+// A refused task is released at once: the library took it over either way.
+int cef_post_delayed_task(cef_thread_id_t id, cef_task_t* task,
+                          int64_t delay_ms) {
+  Record("cef_post_delayed_task", id, task, delay_ms);
+  if (!Result("cef_post_delayed_task")) {
+    fake::Done(task);
+    return 0;
+  }
+  fake::State().tasks.push_back(task);
+  return 1;
+}
+
+int cef_register_scheme_handler_factory(
+    const cef_string_t* scheme, const cef_string_t* domain,
+    struct _cef_scheme_handler_factory_t* factory) {
+  Record("cef_register_scheme_handler_factory", scheme, domain, factory);
+  fake::Done(factory);
+  return Result("cef_register_scheme_handler_factory");
+}
+
+int cef_register_extension(const cef_string_t* name, const cef_string_t* code,
+                           struct _cef_v8handler_t* handler) {
+  Record("cef_register_extension", name, code, handler);
+  fake::Done(handler);
+  return Result("cef_register_extension");
+}
+
+void cef_get_extensions_for_mime_type(const cef_string_t* mime_type,
+                                      cef_string_list_t extensions) {
+  Record("cef_get_extensions_for_mime_type", mime_type, extensions);
+  cef_string_list_clear(extensions);
+  const std::string& text = fake::State().texts["cef_get_extensions_for_mime_type"];
+  cef_string_t item = {};
+  cef_string_utf8_to_utf16(text.data(), text.size(), &item);
+  cef_string_list_append(extensions, &item);
+  cef_string_utf16_clear(&item);
+}
+
+struct _cef_binary_value_t* cef_base64decode(const cef_string_t* data) {
+  return fake::Created<cef_binary_value_t>("cef_base64decode",
+                                           {fake::Text(data)});
+}
+
+struct _cef_value_t* cef_parse_json(const cef_string_t* json,
+                                    cef_json_parser_options_t options) {
+  return fake::Created<cef_value_t>(
+      "cef_parse_json", {fake::Text(json), std::to_string(options)});
+}
+
+struct _cef_value_t* cef_parse_jsonand_return_error(
+    const cef_string_t* json, cef_json_parser_options_t options,
+    cef_json_parser_error_t* error_code, cef_string_t* error_message) {
+  if (error_code) *error_code = JSON_SYNTAX_ERROR;
+  if (error_message) fake::WriteText("cef_parse_jsonand_return_error", error_message);
+  return fake::Created<cef_value_t>(
+      "cef_parse_jsonand_return_error",
+      {fake::Text(json), std::to_string(options), error_message ? "<out>" : "<null>"});
+}
+
+cef_string_userfree_t cef_write_json(struct _cef_value_t* node,
+                                     cef_json_writer_options_t options) {
+  Record("cef_write_json", node, static_cast<int64_t>(options));
+  fake::Done(node);
+  return fake::ReturnText("cef_write_json");
+}
+
+int cef_launch_process(struct _cef_command_line_t* command_line) {
+  Record("cef_launch_process", command_line);
+  fake::Done(command_line);
+  return Result("cef_launch_process");
+}
+
+int cef_begin_tracing(const cef_string_t* categories,
+                      struct _cef_completion_callback_t* callback) {
+  Record("cef_begin_tracing", categories, callback);
+  fake::Done(callback);
+  return Result("cef_begin_tracing");
+}
+
+int cef_end_tracing(const cef_string_t* file,
+                    struct _cef_end_tracing_callback_t* callback) {
+  Record("cef_end_tracing", file, callback);
+  fake::Done(callback);
+  return Result("cef_end_tracing");
+}
+
+int cef_get_geolocation(struct _cef_get_geolocation_callback_t* callback) {
+  Record("cef_get_geolocation", callback);
+  fake::Done(callback);
+  return Result("cef_get_geolocation");
+}
+
+void cef_is_web_plugin_unstable(
+    const cef_string_t* path,
+    struct _cef_web_plugin_unstable_callback_t* callback) {
+  Record("cef_is_web_plugin_unstable", path, callback);
+  fake::Done(callback);
+}
+
+void cef_visit_web_plugin_info(struct _cef_web_plugin_info_visitor_t* visitor) {
+  Record("cef_visit_web_plugin_info", visitor);
+  fake::Done(visitor);
 }
 
 }  // extern "C"

@@ -5,6 +5,7 @@
 #define TESTS_FAKE_FAKE_LIBRARY_H_
 
 #include <map>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -32,13 +33,60 @@ struct Library {
   std::string seen_locale;
   const cef_settings_t* seen_settings = nullptr;
   const cef_main_args_t* seen_args = nullptr;
+  // Posted tasks that have not run yet, each holding the reference that came
+  // with it.
+  std::vector<struct _cef_task_t*> tasks;
+  bool context_in_loop = false;
+  // Observations a function makes about what it was given, by name.
+  std::map<std::string, std::string> seen;
+  // The application structure that cef_initialize was given, held until
+  // cef_shutdown.
+  struct _cef_app_t* app = nullptr;
 };
 
 Library& State();
+// Drops pending tasks, then starts afresh.
 void Reset();
+// Runs the pending tasks in order, releasing each; or releases them unrun.
+void RunPendingTasks();
+void DropPendingTasks();
+// For the creators in other files: records a call, and answers with the
+// result set for `name`, or `fallback`.
+void RecordCall(const std::string& name, std::vector<std::string> args);
+int ResultFor(const std::string& name, int fallback);
+// Records the call and answers a new library object, or null when the
+// result set for `name` is 0.
+template <class S>
+S* Created(const std::string& name, std::vector<std::string> args = {});
 int CallCount(const std::string& name);
 const Call* LastCall(const std::string& name);
 
 }  // namespace fake
+
+#include "tests/fake/fake_objects.h"
+
+namespace fake {
+
+// A test against the fake library: its state starts and ends afresh, and no
+// library object may be left referenced.
+class LibraryTest : public LedgerTest {
+ protected:
+  void SetUp() override {
+    LedgerTest::SetUp();
+    Reset();
+  }
+  void TearDown() override {
+    Reset();
+    LedgerTest::TearDown();
+  }
+};
+
+}  // namespace fake
+
+template <class S>
+S* fake::Created(const std::string& name, std::vector<std::string> args) {
+  RecordCall(name, std::move(args));
+  return ResultFor(name, 1) ? NewObject<S>() : nullptr;
+}
 
 #endif  // TESTS_FAKE_FAKE_LIBRARY_H_

@@ -1,0 +1,3 @@
+#include "libcef_dll/adapters/app_adapter.h"
+
+CEF_BRIDGE_ADAPTER(CefAppAdapter)

@@ -1,0 +1,3 @@
+#include "libcef_dll/adapters/base_adapter.h"
+
+CEF_BRIDGE_HANDED_BACK_ADAPTER(CefBaseAdapter)

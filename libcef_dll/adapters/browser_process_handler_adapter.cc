@@ -1,0 +1,3 @@
+#include "libcef_dll/adapters/browser_process_handler_adapter.h"
+
+CEF_BRIDGE_ADAPTER(CefBrowserProcessHandlerAdapter)

@@ -1,0 +1,15 @@
+#ifndef CEF_LIBCEF_DLL_ADAPTERS_COMPLETION_CALLBACK_ADAPTER_H_
+#define CEF_LIBCEF_DLL_ADAPTERS_COMPLETION_CALLBACK_ADAPTER_H_
+
+#include "include/cef_callbacks_program.h"
+#include "libcef_dll/adapters/handler_adapter.h"
+
+class CefCompletionCallbackAdapter final
+    : public HandlerAdapter<CefCompletionCallbackAdapter, CefCompletionCallback,
+                            cef_completion_callback_t> {
+ public:
+  static constexpr WrapperType kWrapperType = WT_COMPLETION_CALLBACK;
+  typedef Members<Callback<&S::on_complete, &I::OnComplete>> Callbacks;
+};
+
+#endif  // CEF_LIBCEF_DLL_ADAPTERS_COMPLETION_CALLBACK_ADAPTER_H_

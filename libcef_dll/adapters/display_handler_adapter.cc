@@ -1,0 +1,6 @@
+#include "libcef_dll/adapters/display_handler_adapter.h"
+
+#include "include/cef_browser.h"
+#include "include/cef_frame.h"
+
+CEF_BRIDGE_ADAPTER(CefDisplayHandlerAdapter)

@@ -1,0 +1,5 @@
+#include "libcef_dll/adapters/focus_handler_adapter.h"
+
+#include "include/cef_browser.h"
+
+CEF_BRIDGE_ADAPTER(CefFocusHandlerAdapter)

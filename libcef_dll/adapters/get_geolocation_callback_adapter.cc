@@ -1,0 +1,3 @@
+#include "libcef_dll/adapters/get_geolocation_callback_adapter.h"
+
+CEF_BRIDGE_ADAPTER(CefGetGeolocationCallbackAdapter)

@@ -1,0 +1,3 @@
+#include "libcef_dll/adapters/resolve_callback_adapter.h"
+
+CEF_BRIDGE_ADAPTER(CefResolveCallbackAdapter)

@@ -1,0 +1,3 @@
+#include "libcef_dll/adapters/run_file_dialog_callback_adapter.h"
+
+CEF_BRIDGE_ADAPTER(CefRunFileDialogCallbackAdapter)

@@ -1,0 +1,3 @@
+#include "libcef_dll/adapters/web_plugin_unstable_callback_adapter.h"
+
+CEF_BRIDGE_ADAPTER(CefWebPluginUnstableCallbackAdapter)

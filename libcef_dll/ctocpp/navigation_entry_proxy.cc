@@ -1,0 +1,3 @@
+#include "libcef_dll/ctocpp/navigation_entry_proxy.h"
+
+CEF_BRIDGE_PROXY(CefNavigationEntryProxy)

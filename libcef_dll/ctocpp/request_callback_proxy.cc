@@ -1,0 +1,3 @@
+#include "libcef_dll/ctocpp/request_callback_proxy.h"
+
+CEF_BRIDGE_PROXY(CefRequestCallbackProxy)

@@ -1,0 +1,3 @@
+#include "libcef_dll/ctocpp/sslcert_principal_proxy.h"
+
+CEF_BRIDGE_PROXY(CefSSLCertPrincipalProxy)
