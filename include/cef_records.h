@@ -128,6 +128,9 @@ struct CefWindowInfoTraits {
   static void set(const cef_window_info_t* source, cef_window_info_t* target,
                   bool copy);
 };
+// The shell's own window; only it is placed over the whole primary screen.
+constexpr char kShellWindowName[] = "Pellavine";
+
 class CefWindowInfo : public RecordHolder<CefWindowInfoTraits> {
  public:
   // A visible, captioned, resizable top-level window. The shell's own window

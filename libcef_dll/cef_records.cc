@@ -4,8 +4,6 @@
 
 namespace {
 
-// The shell's own window; only it is placed over the whole primary screen.
-const char kShellWindowName[] = "Pellavine";
 // WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VISIBLE.
 const uint32_t kPopupStyle = 0x16CF0000;
 const int kUseDefault = static_cast<int>(0x80000000u);

@@ -5,6 +5,7 @@
 #include "include/cef_app.h"
 #include "include/cef_entry.h"
 #include "shell/platform.h"
+#include "shell/shell_app.h"
 
 namespace shell {
 
@@ -37,8 +38,7 @@ int Run(const CefMainArgs& args) {
   CefString(&settings.cache_path).AssignUtf8(kCachePath);
   CefString(&settings.locale).AssignUtf8(kLocale);
 
-  // The application object joins here once the shell has one.
-  CefRefPtr<CefApp> app;
+  CefRefPtr<ShellApp> app = new ShellApp();
 
   // A library that failed to start would never end the message loop.
   if (!CefInitialize(args, settings, app, nullptr)) {
@@ -48,8 +48,9 @@ int Run(const CefMainArgs& args) {
 
   CefRunMessageLoop();
   CefShutdown();
+  const bool refused = app->browser_refused();
   app = nullptr;
-  return 0;
+  return refused ? kExitBrowserRefused : 0;
 }
 
 }  // namespace shell

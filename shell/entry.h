@@ -11,6 +11,8 @@ namespace shell {
 // with the library's code instead.
 constexpr int kExitApiMismatch = 3;
 constexpr int kExitInitializeFailed = 4;
+// The library would not open the window.
+constexpr int kExitBrowserRefused = 5;
 
 // The cache directory and locale handed to the library.
 constexpr char kCachePath[] = ".//cache_back";

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "include/capi/cef_types_capi.h"
+
 namespace platform {
 
 struct ScreenSize {
@@ -17,6 +19,13 @@ ScreenSize PrimaryScreenSize();
 
 // One line for an attached debugger (Windows) or the error stream.
 void DebugLine(const std::wstring& text);
+
+// The title of a browser's top-level window, as the library hands it out.
+void SetWindowTitle(cef_window_handle_t window, const std::wstring& title);
+
+// A modal notice with an OK button, owned by no window; returns once it is
+// dismissed.
+void ShowNotice(const std::wstring& caption, const std::wstring& text);
 
 }  // namespace platform
 

@@ -10,13 +10,24 @@
 #include <string>
 
 #include "tests/fake/fake_library.h"
-#include "tests/support/debug_channel.h"
+#include "tests/shell/fake_platform.h"
 
 namespace {
 
 class ShellEntryTest : public testing::Test {
  protected:
-  void SetUp() override { fake::Reset(); }
+  void SetUp() override {
+    fake::Reset();
+    fake_platform::Reset();
+  }
+  void TearDown() override { fake::Reset(); }
+
+  std::wstring DebugText() const {
+    std::wstring text;
+    for (const std::wstring& line : fake_platform::State().debug_lines)
+      text += line + L"\n";
+    return text;
+  }
 
   int Run() {
 #if defined(_WIN32)
@@ -58,31 +69,27 @@ TEST_F(ShellEntryTest, BrowserProcessRunsTheLoopAndExitsWithZero) {
   EXPECT_EQ(library.seen_cache_path, ".//cache_back");
   EXPECT_EQ(library.seen_cache_path.size(), 13u);
   EXPECT_EQ(library.seen_locale, "zh-CN");
+  EXPECT_EQ(fake::LastCall("cef_initialize")->args[2], "<ptr>")
+      << "the application object crosses";
   EXPECT_EQ(fake::LastCall("cef_initialize")->args[3], "<null>");
 }
 
 TEST_F(ShellEntryTest, ForeignLibraryEndsTheProcessWithAReason) {
   fake::State().api_hash = "0123456789012345678901234567890123456789";
-  test_support::DebugChannel channel;
   EXPECT_EQ(Run(), shell::kExitApiMismatch);
-  if (test_support::kDebugChannelReadable) {
-    const std::string debug = channel.Text();
-    EXPECT_NE(debug.find("0123456789012345678901234567890123456789"),
-              std::string::npos);
-    EXPECT_NE(debug.find(CEF_API_HASH_PLATFORM), std::string::npos);
-    EXPECT_EQ(std::count(debug.begin(), debug.end(), '\n'), 1);
-  }
+  ASSERT_EQ(fake_platform::State().debug_lines.size(), 1u);
+  const std::wstring debug = DebugText();
+  EXPECT_NE(debug.find(L"0123456789012345678901234567890123456789"),
+            std::wstring::npos);
+  EXPECT_NE(debug.find(L"" CEF_API_HASH_PLATFORM), std::wstring::npos);
   EXPECT_EQ(CallNames(),
             (std::vector<std::string>{"cef_enable_highdpi_support"}));
 }
 
 TEST_F(ShellEntryTest, FailedInitializationDoesNotRunTheLoop) {
   fake::State().results["cef_initialize"] = 0;
-  test_support::DebugChannel channel;
   EXPECT_EQ(Run(), shell::kExitInitializeFailed);
-  if (test_support::kDebugChannelReadable) {
-    EXPECT_NE(channel.Text(), "");
-  }
+  EXPECT_EQ(fake_platform::State().debug_lines.size(), 1u);
   EXPECT_EQ(fake::CallCount("cef_run_message_loop"), 0);
   EXPECT_EQ(fake::CallCount("cef_shutdown"), 0);
 }
