@@ -8,14 +8,24 @@
 #include <thread>
 #include <utility>
 
+#include "include/capi/cef_app_capi.h"
 #include "include/capi/cef_entry_capi.h"
 #include "include/capi/cef_task_capi.h"
+#include "runtime/browser_env.h"
+#include "runtime/capi_util.h"
+#include "runtime/command_line.h"
+#include "runtime/counted.h"
+#include "runtime/function_task.h"
 #include "runtime/log.h"
 #include "runtime/message_pump.h"
 #include "runtime/platform.h"
 #include "runtime/runtime_state.h"
 #include "runtime/task_runner.h"
 #include "runtime/text.h"
+
+#if defined(CEFRT_WITH_GTK)
+#include "runtime/gtk_pump.h"
+#endif
 
 namespace cefrt {
 
@@ -27,6 +37,9 @@ struct Settings {
   std::u16string cache_path;
   std::u16string user_data_path;
   std::u16string locale;
+  std::u16string accept_language_list;
+  std::u16string user_agent;
+  bool command_line_args_disabled = false;
   bool multi_threaded_message_loop = false;
   int log_severity = LOGSEVERITY_DEFAULT;
 };
@@ -101,6 +114,44 @@ std::filesystem::path Absolute(const std::u16string& dir) {
   return ec ? std::filesystem::path() : path.lexically_normal();
 }
 
+// Lets the application see and change the process's command line, then
+// takes from it what the browsers need. Process type is empty: this is the
+// browser process.
+void ProcessCommandLine(cef_app_t* app, const std::vector<std::string>& argv,
+                        const Settings& settings, BrowserEnvironment* env) {
+  std::vector<std::u16string> args;
+  for (const std::string& arg : argv) {
+    args.push_back(Utf8ToU16(arg));
+    if (settings.command_line_args_disabled)
+      break;  // the program name only
+  }
+  CommandLine* line = ResetGlobalCommandLine(args);
+  if (Offers(app, &cef_app_t::on_before_command_line_processing)) {
+    cef_string_t process_type = {};
+    app->on_before_command_line_processing(app, &process_type, line->Share());
+  }
+  line->Freeze();
+  env->disable_gpu = line->HasSwitch(u"disable-gpu");
+  env->no_proxy = line->HasSwitch(u"no-proxy-server");
+  env->proxy_server = line->SwitchValue(u"proxy-server");
+  env->locale = settings.locale.empty() ? line->SwitchValue(u"lang")
+                                        : settings.locale;
+  line->Release();
+}
+
+// The application hears that the context is ready once the UI loop runs.
+void PostContextInitialized(cef_app_t* app) {
+  if (!Offers(app, &cef_app_t::get_browser_process_handler))
+    return;
+  PostToUi([app] {
+    cef_browser_process_handler_t* handler =
+        app->get_browser_process_handler(app);
+    if (Offers(handler, &cef_browser_process_handler_t::on_context_initialized))
+      handler->on_context_initialized(handler);
+    ReleaseStruct(handler);
+  });
+}
+
 }  // namespace
 
 std::filesystem::path ConfiguredUserDataPath() {
@@ -133,11 +184,15 @@ int cef_initialize(const cef_main_args_t* args, const cef_settings_t* settings,
     copy.cache_path = cefrt::FromCef(&settings->cache_path);
     copy.user_data_path = cefrt::FromCef(&settings->user_data_path);
     copy.locale = cefrt::FromCef(&settings->locale);
+    copy.accept_language_list =
+        cefrt::FromCef(&settings->accept_language_list);
+    copy.user_agent = cefrt::FromCef(&settings->user_agent);
   } catch (...) {
     return fail("out of memory");
   }
   copy.multi_threaded_message_loop = settings->multi_threaded_message_loop != 0;
   copy.log_severity = settings->log_severity;
+  copy.command_line_args_disabled = settings->command_line_args_disabled != 0;
 
   cefrt::Runtime& rt = State();
   {
@@ -148,8 +203,20 @@ int cef_initialize(const cef_main_args_t* args, const cef_settings_t* settings,
   if (!cefrt::PrepareDirectory(copy.cache_path))
     return fail(nullptr);
 
-  auto ui = std::make_shared<cefrt::TaskRunner>(
-      cefrt::CreateDefaultMessagePump());
+  const std::vector<std::string> argv = cefrt::platform::ProcessArguments(args);
+  std::unique_ptr<cefrt::MessagePump> pump;
+#if defined(CEFRT_WITH_GTK)
+  // GTK lives on one thread; with the loop on a thread of its own the UI
+  // thread runs without a toolkit.
+  if (!copy.multi_threaded_message_loop) {
+    std::vector<std::string> gtk_argv = argv;
+    if (cefrt::InitializeGtk(&gtk_argv))
+      pump = cefrt::CreateGtkMessagePump();
+  }
+#endif
+  if (!pump)
+    pump = cefrt::CreateDefaultMessagePump();
+  auto ui = std::make_shared<cefrt::TaskRunner>(std::move(pump));
   {
     std::lock_guard<std::mutex> lock(rt.mutex);
     if (rt.initialized)
@@ -169,6 +236,18 @@ int cef_initialize(const cef_main_args_t* args, const cef_settings_t* settings,
       ui->BindToCurrentThread();
     cefrt::SetMinLogSeverity(rt.settings.log_severity);
   }
+  cef_app_t* the_app = reinterpret_cast<cef_app_t*>(app);
+  cefrt::BrowserEnvironment env;
+  cefrt::ProcessCommandLine(the_app, argv, rt.settings, &env);
+  env.cache_path = rt.settings.cache_path.empty()
+                       ? std::u16string()
+                       : cefrt::Absolute(rt.settings.cache_path).u16string();
+  env.accept_language_list = rt.settings.accept_language_list;
+  env.user_agent = rt.settings.user_agent;
+#if defined(CEFRT_WITH_GTK)
+  cefrt::ConfigureBrowsers(env);
+#endif
+  cefrt::PostContextInitialized(the_app);
   return 1;
 }
 
@@ -203,13 +282,24 @@ void cef_shutdown(void) {
     if (runner)
       runner->JoinThread();
   }
+#if defined(CEFRT_WITH_GTK)
+  cefrt::ShutdownBrowsers();
+#endif
   cefrt::ReleaseBase(app);
+  cefrt::ReleaseGlobalCommandLine();
   cefrt::SetMinLogSeverity(LOGSEVERITY_DEFAULT);
+  cefrt::CheckLiveObjectsAtShutdown();
 }
 
 void cef_do_message_loop_work(void) {
-  if (auto ui = cefrt::UiRunnerOnThisThread("cef_do_message_loop_work"))
-    ui->RunDueTasks(false);
+  auto ui = cefrt::UiRunnerOnThisThread("cef_do_message_loop_work");
+  if (!ui)
+    return;
+#if defined(CEFRT_WITH_GTK)
+  if (cefrt::GtkInitialized())
+    cefrt::DispatchPendingGtkEvents();
+#endif
+  ui->RunDueTasks(false);
 }
 
 void cef_run_message_loop(void) {

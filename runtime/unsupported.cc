@@ -2,7 +2,6 @@
 // does when it cannot serve a request (null, 0 or nothing), and releases the
 // objects it was handed, since it took them over.
 #include "include/capi/cef_browser_capi.h"
-#include "include/capi/cef_command_line_capi.h"
 #include "include/capi/cef_cookie_capi.h"
 #include "include/capi/cef_drag_data_capi.h"
 #include "include/capi/cef_entry_capi.h"
@@ -29,6 +28,7 @@ void Drop(S* structure) {
 
 extern "C" {
 
+#if !defined(CEFRT_WITH_GTK)
 int cef_browser_host_create_browser(
     const cef_window_info_t* windowInfo, struct _cef_client_t* client,
     const cef_string_t* url, const cef_browser_settings_t* settings,
@@ -53,9 +53,7 @@ cef_browser_t* cef_browser_host_create_browser_sync(
   return nullptr;
 }
 
-cef_command_line_t* cef_command_line_create(void) { return nullptr; }
-
-cef_command_line_t* cef_command_line_get_global(void) { return nullptr; }
+#endif  // !CEFRT_WITH_GTK
 
 cef_cookie_manager_t* cef_cookie_manager_create_manager(
     const cef_string_t* path, int persist_session_cookies,

@@ -64,6 +64,7 @@ void ShowNotice(const std::wstring& caption, const std::wstring& text) {
       Utf8(text).c_str());
   gtk_window_set_title(GTK_WINDOW(dialog), Utf8(caption).c_str());
   gtk_window_set_keep_above(GTK_WINDOW(dialog), TRUE);
+  gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
   gtk_dialog_run(GTK_DIALOG(dialog));
   gtk_widget_destroy(dialog);
 }
