@@ -22,8 +22,7 @@ inline cef_string_t View(const std::u16string& text) {
 
 inline void AppendToList(cef_string_list_t list,
                          const std::vector<std::u16string>& items) {
-  if (!list)
-    return;
+  if (!list) return;
   for (const std::u16string& item : items) {
     cef_string_t view = View(item);
     cef_string_list_append(list, &view);

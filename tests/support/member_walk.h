@@ -452,6 +452,23 @@ void WalkProxy(
   }
 }
 
+// A proxy over a fresh fake library object.
+template <class Proxy>
+CefRefPtr<typename Proxy::InterfaceType> NewProxy() {
+  return Proxy::Wrap(fake::NewObject<typename Proxy::StructType>());
+}
+
+template <class Proxy, class I>
+typename Proxy::StructType* StructOf(const CefRefPtr<I>& object) {
+  return static_cast<Proxy*>(object.get())->GetStruct();
+}
+
+// How the library sees the object behind a proxy, as a row's `.Sees` says.
+template <class Proxy, class I>
+std::string Seen(const CefRefPtr<I>& object) {
+  return "#" + std::to_string(fake::IdOf(StructOf<Proxy>(object)));
+}
+
 // ---------------------------------------------------------------------------
 // The program side of an adapter walk.
 

@@ -17,31 +17,12 @@
 
 namespace {
 
+using walk::NewProxy;
+using walk::Seen;
+using walk::StructOf;
 using walk::Req;
 
-class ContextTest : public fake::LedgerTest {
- protected:
-  void SetUp() override {
-    fake::LedgerTest::SetUp();
-    fake::Reset();
-  }
-};
-
-template <class Proxy>
-CefRefPtr<typename Proxy::InterfaceType> NewProxy() {
-  return Proxy::Wrap(fake::NewObject<typename Proxy::StructType>());
-}
-
-template <class Proxy>
-typename Proxy::StructType* StructOf(
-    const CefRefPtr<typename Proxy::InterfaceType>& object) {
-  return static_cast<Proxy*>(object.get())->GetStruct();
-}
-
-template <class Proxy>
-std::string Seen(const CefRefPtr<typename Proxy::InterfaceType>& object) {
-  return "#" + std::to_string(fake::IdOf(StructOf<Proxy>(object)));
-}
+class ContextTest : public fake::LibraryTest {};
 
 TEST_F(ContextTest, RequestContextEveryMember) {
   typedef cef_request_context_t S;

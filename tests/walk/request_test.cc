@@ -17,17 +17,14 @@
 
 namespace {
 
+using walk::NewProxy;
+using walk::StructOf;
 using walk::Need;
 using walk::Object;
 using walk::Req;
 using walk::Slot;
 using walk::Text;
 using walk::Value;
-
-template <class Proxy, class I>
-typename Proxy::StructType* StructOf(const CefRefPtr<I>& object) {
-  return static_cast<Proxy*>(object.get())->GetStruct();
-}
 
 std::string Describe(cef_string_multimap_t map) {
   EmbedStringMultimap entries;
@@ -38,16 +35,6 @@ std::string Describe(cef_string_multimap_t map) {
 void Append(cef_string_multimap_t map, const char* key, const char* value) {
   CefString k(key), v(value);
   cef_string_multimap_append(map, k.Record(), v.Record());
-}
-
-template <class Proxy>
-CefRefPtr<typename Proxy::InterfaceType> NewProxy() {
-  return Proxy::Wrap(fake::NewObject<typename Proxy::StructType>());
-}
-
-template <class Proxy, class I>
-std::string IdText(const CefRefPtr<I>& object) {
-  return "#" + std::to_string(fake::IdOf(StructOf<Proxy>(object)));
 }
 
 // What the fake members below saw, for the test to read.
@@ -89,7 +76,7 @@ TEST_F(RequestProxyTest, EveryRequestMember) {
           .Default(REFERRER_POLICY_DEFAULT),
       walk::Row<&S::get_post_data>(&I::GetPostData),
       walk::Row<&S::set_post_data>(&I::SetPostData, Req(data))
-          .Sees(IdText<CefPostDataProxy>(data)),
+          .Sees(walk::Seen<CefPostDataProxy>(data)),
       walk::Row<&S::get_header_map>(&I::GetHeaderMap, headers),
       walk::Row<&S::set_header_map>(&I::SetHeaderMap, headers),
       walk::Row<&S::set>(&I::Set, Req(CefString("http://a/")),
@@ -133,7 +120,7 @@ TEST_F(RequestProxyTest, EveryPostDataMember) {
   typedef cef_post_data_t S;
   typedef CefPostData I;
   CefRefPtr<CefPostDataElement> element = NewProxy<CefPostDataElementProxy>();
-  const std::string element_seen = IdText<CefPostDataElementProxy>(element);
+  const std::string element_seen = walk::Seen<CefPostDataElementProxy>(element);
   walk::WalkProxy<CefPostDataProxy>({
       walk::Row<&S::is_read_only>(&I::IsReadOnly),
       walk::Row<&S::has_excluded_elements>(&I::HasExcludedElements),
@@ -290,7 +277,7 @@ TEST_F(RequestProxyTest, GetElementsRefillsTheVector) {
     std::string expected = std::to_string(std::max(c.held, c.passed)) + ":";
     for (size_t i = 0; i < c.passed; ++i) {
       elements.push_back(NewProxy<CefPostDataElementProxy>());
-      expected += " " + IdText<CefPostDataElementProxy>(elements.back());
+      expected += " " + walk::Seen<CefPostDataElementProxy>(elements.back());
     }
     for (size_t i = c.passed; i < c.held; ++i) expected += " null";
     data->GetElements(elements);

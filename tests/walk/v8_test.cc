@@ -16,6 +16,7 @@
 
 namespace {
 
+using walk::NewProxy;
 using walk::Idx;
 using walk::Req;
 using walk::Row;
@@ -37,18 +38,7 @@ class Tracked : public Base {
   mutable std::atomic<int> refs_{0};
 };
 
-class V8Test : public fake::LedgerTest {
- protected:
-  void SetUp() override {
-    fake::LedgerTest::SetUp();
-    fake::Reset();
-  }
-};
-
-template <class Proxy>
-CefRefPtr<typename Proxy::InterfaceType> NewProxy() {
-  return Proxy::Wrap(fake::NewObject<typename Proxy::StructType>());
-}
+class V8Test : public fake::LibraryTest {};
 
 // The library releases each structure it is handed, so once the walk is
 // done every crossing must have carried exactly one reference: only the

@@ -11,34 +11,14 @@
 
 namespace {
 
+using walk::NewProxy;
+using walk::Seen;
+using walk::StructOf;
 using walk::Idx;
 using walk::Req;
 using walk::Row;
 
-class ValuesTest : public fake::LedgerTest {
- protected:
-  void SetUp() override {
-    fake::LedgerTest::SetUp();
-    fake::Reset();
-  }
-};
-
-template <class Proxy>
-CefRefPtr<typename Proxy::InterfaceType> NewProxy() {
-  return Proxy::Wrap(fake::NewObject<typename Proxy::StructType>());
-}
-
-template <class Proxy>
-typename Proxy::StructType* StructOf(
-    const CefRefPtr<typename Proxy::InterfaceType>& object) {
-  return static_cast<Proxy*>(object.get())->GetStruct();
-}
-
-// How the library sees a sample container.
-template <class Proxy>
-std::string Seen(const CefRefPtr<typename Proxy::InterfaceType>& object) {
-  return "#" + std::to_string(fake::IdOf(StructOf<Proxy>(object)));
-}
+class ValuesTest : public fake::LibraryTest {};
 
 struct Samples {
   CefRefPtr<CefValue> value = NewProxy<CefValueProxy>();
