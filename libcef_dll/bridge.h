@@ -46,15 +46,6 @@ CEF_ADAPTED_INTERFACES(CEF_DECLARE_ADAPTED)
 #undef CEF_DECLARE_ADAPTED
 #undef CEF_DECLARE_BRIDGE
 
-template <class T>
-struct IsBridged {
-  template <class U>
-  static char Test(decltype(&Bridge<U>::ToLibrary));
-  template <class U>
-  static long Test(...);
-  static constexpr bool value = sizeof(Test<T>(nullptr)) == 1;
-};
-
 #define CEF_BRIDGE_PROXY(Proxy)                                              \
   CefRefPtr<Proxy::InterfaceType> Bridge<Proxy::InterfaceType>::FromLibrary( \
       Proxy::StructType* structure) {                                        \

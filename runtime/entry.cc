@@ -59,12 +59,6 @@ Runtime& State() {
   return *runtime;
 }
 
-void ReleaseBase(cef_base_t* base) {
-  if (base && base->size >= offsetof(cef_base_t, release) + sizeof(void*) &&
-      base->release)
-    base->release(base);
-}
-
 // The runner for a named thread; workers start on first use. Null when the
 // runtime is not initialised or the id names no thread.
 std::shared_ptr<TaskRunner> RunnerFor(int tid) {
@@ -173,7 +167,7 @@ int cef_initialize(const cef_main_args_t* args, const cef_settings_t* settings,
   auto fail = [app](const char* why) {
     if (why)
       CEFRT_LOG(LOGSEVERITY_ERROR, std::string("cef_initialize: ") + why);
-    cefrt::ReleaseBase(app);
+    cefrt::ReleaseStruct(app);
     return 0;
   };
   if (!settings || settings->size < sizeof(cef_settings_t))
@@ -285,7 +279,7 @@ void cef_shutdown(void) {
 #if defined(CEFRT_WITH_GTK)
   cefrt::ShutdownBrowsers();
 #endif
-  cefrt::ReleaseBase(app);
+  cefrt::ReleaseStruct(app);
   cefrt::ReleaseGlobalCommandLine();
   cefrt::SetMinLogSeverity(LOGSEVERITY_DEFAULT);
   cefrt::CheckLiveObjectsAtShutdown();

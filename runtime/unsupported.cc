@@ -14,17 +14,7 @@
 #include "include/capi/cef_task_runner_capi.h"
 #include "include/capi/cef_v8_capi.h"
 #include "include/capi/cef_values_capi.h"
-
-namespace {
-
-template <class S>
-void Drop(S* structure) {
-  if (!structure) return;
-  cef_base_t* base = reinterpret_cast<cef_base_t*>(structure);
-  if (base->release) base->release(base);
-}
-
-}  // namespace
+#include "runtime/counted.h"
 
 extern "C" {
 
@@ -34,10 +24,10 @@ int cef_browser_host_create_browser(
     const cef_string_t* url, const cef_browser_settings_t* settings,
     struct _cef_request_context_t* request_context) {
   (void)windowInfo;
-  Drop(client);
+  cefrt::ReleaseStruct(client);
   (void)url;
   (void)settings;
-  Drop(request_context);
+  cefrt::ReleaseStruct(request_context);
   return 0;
 }
 
@@ -46,10 +36,10 @@ cef_browser_t* cef_browser_host_create_browser_sync(
     const cef_string_t* url, const cef_browser_settings_t* settings,
     struct _cef_request_context_t* request_context) {
   (void)windowInfo;
-  Drop(client);
+  cefrt::ReleaseStruct(client);
   (void)url;
   (void)settings;
-  Drop(request_context);
+  cefrt::ReleaseStruct(request_context);
   return nullptr;
 }
 
@@ -60,13 +50,13 @@ cef_cookie_manager_t* cef_cookie_manager_create_manager(
     struct _cef_completion_callback_t* callback) {
   (void)path;
   (void)persist_session_cookies;
-  Drop(callback);
+  cefrt::ReleaseStruct(callback);
   return nullptr;
 }
 
 cef_cookie_manager_t* cef_cookie_manager_get_global_manager(
     struct _cef_completion_callback_t* callback) {
-  Drop(callback);
+  cefrt::ReleaseStruct(callback);
   return nullptr;
 }
 
@@ -80,19 +70,19 @@ struct _cef_binary_value_t* cef_base64decode(const cef_string_t* data) {
 int cef_begin_tracing(const cef_string_t* categories,
                       struct _cef_completion_callback_t* callback) {
   (void)categories;
-  Drop(callback);
+  cefrt::ReleaseStruct(callback);
   return 0;
 }
 
 int cef_end_tracing(const cef_string_t* tracing_file,
                     struct _cef_end_tracing_callback_t* callback) {
   (void)tracing_file;
-  Drop(callback);
+  cefrt::ReleaseStruct(callback);
   return 0;
 }
 
 int cef_get_geolocation(struct _cef_get_geolocation_callback_t* callback) {
-  Drop(callback);
+  cefrt::ReleaseStruct(callback);
   return 0;
 }
 
@@ -100,11 +90,11 @@ void cef_is_web_plugin_unstable(
     const cef_string_t* path,
     struct _cef_web_plugin_unstable_callback_t* callback) {
   (void)path;
-  Drop(callback);
+  cefrt::ReleaseStruct(callback);
 }
 
 int cef_launch_process(struct _cef_command_line_t* command_line) {
-  Drop(command_line);
+  cefrt::ReleaseStruct(command_line);
   return 0;
 }
 
@@ -130,7 +120,7 @@ int cef_register_extension(const cef_string_t* extension_name,
                            struct _cef_v8handler_t* handler) {
   (void)extension_name;
   (void)javascript_code;
-  Drop(handler);
+  cefrt::ReleaseStruct(handler);
   return 0;
 }
 
@@ -139,17 +129,17 @@ int cef_register_scheme_handler_factory(
     struct _cef_scheme_handler_factory_t* factory) {
   (void)scheme_name;
   (void)domain_name;
-  Drop(factory);
+  cefrt::ReleaseStruct(factory);
   return 0;
 }
 
 void cef_visit_web_plugin_info(struct _cef_web_plugin_info_visitor_t* visitor) {
-  Drop(visitor);
+  cefrt::ReleaseStruct(visitor);
 }
 
 cef_string_userfree_t cef_write_json(struct _cef_value_t* node,
                                      cef_json_writer_options_t options) {
-  Drop(node);
+  cefrt::ReleaseStruct(node);
   (void)options;
   return nullptr;
 }
@@ -171,7 +161,7 @@ cef_request_context_t* cef_create_context_shared(
     cef_request_context_t* other,
     struct _cef_request_context_handler_t* handler) {
   (void)other;
-  Drop(handler);
+  cefrt::ReleaseStruct(handler);
   return nullptr;
 }
 
@@ -179,7 +169,7 @@ cef_request_context_t* cef_request_context_create_context(
     const cef_request_context_settings_t* settings,
     struct _cef_request_context_handler_t* handler) {
   (void)settings;
-  Drop(handler);
+  cefrt::ReleaseStruct(handler);
   return nullptr;
 }
 
@@ -197,7 +187,7 @@ cef_stream_writer_t* cef_stream_writer_create_for_file(
 
 cef_stream_writer_t* cef_stream_writer_create_for_handler(
     struct _cef_write_handler_t* handler) {
-  Drop(handler);
+  cefrt::ReleaseStruct(handler);
   return nullptr;
 }
 
@@ -244,7 +234,7 @@ cef_v8value_t* cef_v8value_create_double(double value) {
 cef_v8value_t* cef_v8value_create_function(const cef_string_t* name,
                                            struct _cef_v8handler_t* handler) {
   (void)name;
-  Drop(handler);
+  cefrt::ReleaseStruct(handler);
   return nullptr;
 }
 
@@ -256,7 +246,7 @@ cef_v8value_t* cef_v8value_create_int(int32_t value) {
 cef_v8value_t* cef_v8value_create_null(void) { return nullptr; }
 
 cef_v8value_t* cef_v8value_create_object(struct _cef_v8accessor_t* accessor) {
-  Drop(accessor);
+  cefrt::ReleaseStruct(accessor);
   return nullptr;
 }
 

@@ -22,13 +22,6 @@ std::string Describe(const cef_string_t* text) {
   return result;
 }
 
-template <class S>
-void TakeOver(S* structure) {
-  if (!structure) return;
-  cef_base_t* base = reinterpret_cast<cef_base_t*>(structure);
-  if (base->release) base->release(base);
-}
-
 std::vector<std::string> Arguments(const cef_window_info_t* windowInfo,
                                    struct _cef_client_t* client,
                                    const cef_string_t* url,
@@ -48,8 +41,8 @@ std::vector<std::string> Arguments(const cef_window_info_t* windowInfo,
   }
   if (settings)
     fake::State().seen["settings_size"] = std::to_string(settings->size);
-  TakeOver(client);
-  TakeOver(context);
+  fake::Release(client);
+  fake::Release(context);
   return args;
 }
 

@@ -10,19 +10,6 @@
 
 namespace fake {
 
-namespace {
-
-// The library is done with a structure the program handed it.
-template <class S>
-void Done(S* structure) {
-  if (structure) {
-    cef_base_t* base = reinterpret_cast<cef_base_t*>(structure);
-    base->release(base);
-  }
-}
-
-}  // namespace
-
 Library& State() {
   static Library library;
   return library;
@@ -30,7 +17,7 @@ Library& State() {
 
 void Reset() {
   DropPendingTasks();
-  Done(State().app);
+  Release(State().app);
   State() = Library();
 }
 
@@ -126,7 +113,7 @@ const char* cef_api_hash(int entry) {
 int cef_execute_process(const cef_main_args_t* args, struct _cef_app_t* app,
                         void* sandbox) {
   Record("cef_execute_process", args, app, sandbox);
-  fake::Done(app);
+  fake::Release(app);
   return Result("cef_execute_process", -1);
 }
 
@@ -141,19 +128,19 @@ int cef_initialize(const cef_main_args_t* args, const cef_settings_t* settings,
     state.seen_locale = fake::Text(&settings->locale);
   }
   // Kept until shut-down, as the library keeps it, unless it refuses.
-  fake::Done(state.app);
+  fake::Release(state.app);
   state.app = nullptr;
   const int result = Result("cef_initialize");
   if (result)
     state.app = app;
   else
-    fake::Done(app);
+    fake::Release(app);
   return result;
 }
 
 void cef_shutdown(void) {
   Record("cef_shutdown");
-  fake::Done(fake::State().app);
+  fake::Release(fake::State().app);
   fake::State().app = nullptr;
 }
 void cef_do_message_loop_work(void) { Record("cef_do_message_loop_work"); }
@@ -167,7 +154,7 @@ void cef_run_message_loop(void) {
       app->get_browser_process_handler(app);
   if (!handler) return;
   handler->on_context_initialized(handler);
-  fake::Done(handler);
+  fake::Release(handler);
 }
 void cef_quit_message_loop(void) { Record("cef_quit_message_loop"); }
 void cef_set_osmodal_loop(int flag) { Record("cef_set_osmodal_loop", flag); }
@@ -286,7 +273,7 @@ int cef_post_delayed_task(cef_thread_id_t id, cef_task_t* task,
                           int64_t delay_ms) {
   Record("cef_post_delayed_task", id, task, delay_ms);
   if (!Result("cef_post_delayed_task")) {
-    fake::Done(task);
+    fake::Release(task);
     return 0;
   }
   fake::State().tasks.push_back(task);
@@ -297,14 +284,14 @@ int cef_register_scheme_handler_factory(
     const cef_string_t* scheme, const cef_string_t* domain,
     struct _cef_scheme_handler_factory_t* factory) {
   Record("cef_register_scheme_handler_factory", scheme, domain, factory);
-  fake::Done(factory);
+  fake::Release(factory);
   return Result("cef_register_scheme_handler_factory");
 }
 
 int cef_register_extension(const cef_string_t* name, const cef_string_t* code,
                            struct _cef_v8handler_t* handler) {
   Record("cef_register_extension", name, code, handler);
-  fake::Done(handler);
+  fake::Release(handler);
   return Result("cef_register_extension");
 }
 
@@ -343,33 +330,33 @@ struct _cef_value_t* cef_parse_jsonand_return_error(
 cef_string_userfree_t cef_write_json(struct _cef_value_t* node,
                                      cef_json_writer_options_t options) {
   Record("cef_write_json", node, static_cast<int64_t>(options));
-  fake::Done(node);
+  fake::Release(node);
   return fake::ReturnText("cef_write_json");
 }
 
 int cef_launch_process(struct _cef_command_line_t* command_line) {
   Record("cef_launch_process", command_line);
-  fake::Done(command_line);
+  fake::Release(command_line);
   return Result("cef_launch_process");
 }
 
 int cef_begin_tracing(const cef_string_t* categories,
                       struct _cef_completion_callback_t* callback) {
   Record("cef_begin_tracing", categories, callback);
-  fake::Done(callback);
+  fake::Release(callback);
   return Result("cef_begin_tracing");
 }
 
 int cef_end_tracing(const cef_string_t* file,
                     struct _cef_end_tracing_callback_t* callback) {
   Record("cef_end_tracing", file, callback);
-  fake::Done(callback);
+  fake::Release(callback);
   return Result("cef_end_tracing");
 }
 
 int cef_get_geolocation(struct _cef_get_geolocation_callback_t* callback) {
   Record("cef_get_geolocation", callback);
-  fake::Done(callback);
+  fake::Release(callback);
   return Result("cef_get_geolocation");
 }
 
@@ -377,12 +364,12 @@ void cef_is_web_plugin_unstable(
     const cef_string_t* path,
     struct _cef_web_plugin_unstable_callback_t* callback) {
   Record("cef_is_web_plugin_unstable", path, callback);
-  fake::Done(callback);
+  fake::Release(callback);
 }
 
 void cef_visit_web_plugin_info(struct _cef_web_plugin_info_visitor_t* visitor) {
   Record("cef_visit_web_plugin_info", visitor);
-  fake::Done(visitor);
+  fake::Release(visitor);
 }
 
 }  // extern "C"

@@ -26,6 +26,15 @@ struct alignas(16) ObjectHead {
 template <class S>
 S* NewObject(size_t size = sizeof(S));
 
+// What a library does when it is done with a structure it was handed: one
+// release; nothing for null.
+template <class S>
+void Release(S* structure) {
+  if (!structure) return;
+  cef_base_t* base = reinterpret_cast<cef_base_t*>(structure);
+  if (base->release) base->release(base);
+}
+
 int RefsOf(const void* structure);
 // Which object a structure is: 1, 2, ... in order of creation; 0 for a
 // structure that is not a fake object.

@@ -34,13 +34,6 @@ std::string Text(const cef_string_t* text) {
   return text ? CefString(text).ToUtf8() : std::string();
 }
 
-// The library takes over an object handed to it; these scripts are done
-// with it at once.
-template <class S>
-void TakeOver(S* structure) {
-  if (structure) structure->base.release(&structure->base);
-}
-
 std::map<const cef_browser_host_t*, cef_browser_t*>& HostOwners() {
   static std::map<const cef_browser_host_t*, cef_browser_t*> owners;
   return owners;
@@ -69,7 +62,7 @@ int CEF_CALLBACK Identifier(cef_browser_t* self) { return StateOf(self).id; }
 
 int CEF_CALLBACK IsSame(cef_browser_t* self, cef_browser_t* that) {
   const int same = that && StateOf(that).id == StateOf(self).id ? 1 : 0;
-  TakeOver(that);
+  fake::Release(that);
   return same;
 }
 
@@ -165,7 +158,7 @@ cef_before_download_callback_t* NewBeforeDownloadCallback() {
 
 void Reset() {
   for (auto& entry : States<cef_browser_t, Browser>()) {
-    if (cef_browser_host_t* host = entry.second->host) TakeOver(host);
+    if (cef_browser_host_t* host = entry.second->host) fake::Release(host);
   }
   States<cef_browser_t, Browser>().clear();
   States<cef_frame_t, Frame>().clear();

@@ -191,12 +191,7 @@ template <class T>
 void TakeOver(T argument) {
   if constexpr (std::is_pointer_v<T>) {
     typedef std::remove_cv_t<std::remove_pointer_t<T>> S;
-    if constexpr (HasInterface<S>::value) {
-      if (argument) {
-        cef_base_t* base = BaseOf(argument);
-        base->release(base);
-      }
-    }
+    if constexpr (HasInterface<S>::value) fake::Release(argument);
   }
 }
 
@@ -433,7 +428,7 @@ void WalkProxy(
           Reaches().clear();
           EXPECT_EQ(call(*proxy), row.default_result) << how;
           EXPECT_TRUE(row.OwnReaches().empty())
-          << how << ": the library was reached";
+              << how << ": the library was reached";
         };
 
     expect_reached("full structure");
@@ -667,8 +662,8 @@ AdapterRow<typename MemberPointer<decltype(Member)>::Class> Row(
   auto tuple = std::make_shared<std::tuple<Samples...>>(samples...);
   row.call = [tuple](S* structure, S* self, int blank) {
     auto fn = structure->*Member;
-    auto arguments = MakeArguments(*tuple, blank,
-                                   std::index_sequence_for<Samples...>());
+    auto arguments =
+        MakeArguments(*tuple, blank, std::index_sequence_for<Samples...>());
     return std::apply(
         [&](auto... made) -> std::string {
           if constexpr (std::is_void_v<R>) {

@@ -17,12 +17,12 @@
 
 namespace {
 
-using walk::NewProxy;
-using walk::StructOf;
 using walk::Need;
+using walk::NewProxy;
 using walk::Object;
 using walk::Req;
 using walk::Slot;
+using walk::StructOf;
 using walk::Text;
 using walk::Value;
 
@@ -484,11 +484,6 @@ class ScriptedHandler : public CefResourceHandler,
   IMPLEMENT_REFCOUNTING(ScriptedHandler);
 };
 
-template <class S>
-void Drop(S* structure) {
-  BaseOf(structure)->release(BaseOf(structure));
-}
-
 TEST_F(ResourceAdapterTest, ResponseHeadersComeBackWhole) {
   CefRefPtr<ScriptedHandler> handler = new ScriptedHandler();
   handler->headers = [](int64_t& length, CefString& redirect) {
@@ -505,7 +500,7 @@ TEST_F(ResourceAdapterTest, ResponseHeadersComeBackWhole) {
   EXPECT_EQ(handler->calls, 1);
   EXPECT_EQ(length, int64_t{-1}) << "both halves";
   EXPECT_EQ(redirect.ToUtf8(), "http://elsewhere/");
-  Drop(structure);
+  fake::Release(structure);
 }
 
 TEST_F(ResourceAdapterTest, ReadResponseWritesTheCountWhateverItAnswers) {
@@ -531,7 +526,7 @@ TEST_F(ResourceAdapterTest, ReadResponseWritesTheCountWhateverItAnswers) {
               c.answer ? 1 : 0);
     EXPECT_EQ(count, c.count);
   }
-  Drop(structure);
+  fake::Release(structure);
 }
 
 TEST_F(ResourceAdapterTest, FilterWritesBothCountsBack) {
@@ -564,7 +559,7 @@ TEST_F(ResourceAdapterTest, FilterWritesBothCountsBack) {
       RESPONSE_FILTER_ERROR);
   EXPECT_EQ(in_read, 7u);
   EXPECT_EQ(handler->calls, 1);
-  Drop(structure);
+  fake::Release(structure);
 }
 
 TEST_F(ResourceAdapterTest, EachCreateHandsOutItsOwnStructure) {
@@ -590,11 +585,11 @@ TEST_F(ResourceAdapterTest, EachCreateHandsOutItsOwnStructure) {
   EXPECT_EQ(create(), nullptr);
   EXPECT_EQ(factory->calls, 3);
 
-  Drop(first);
+  fake::Release(first);
   EXPECT_FALSE(served->HasOneRef()) << "the second structure keeps its own";
-  Drop(second);
+  fake::Release(second);
   EXPECT_TRUE(served->HasOneRef());
-  Drop(structure);
+  fake::Release(structure);
 }
 
 }  // namespace

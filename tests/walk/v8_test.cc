@@ -16,8 +16,8 @@
 
 namespace {
 
-using walk::NewProxy;
 using walk::Idx;
+using walk::NewProxy;
 using walk::Req;
 using walk::Row;
 
@@ -361,13 +361,6 @@ std::string Entry(cef_v8value_t* value) {
          std::to_string(fake::RefsOf(value));
 }
 
-// Gives back every reference that came with the call, as the library does.
-void Drop(void* structure) {
-  if (!structure) return;
-  cef_base_t* base = static_cast<cef_base_t*>(structure);
-  base->release(base);
-}
-
 cef_v8value_t* CEF_CALLBACK FakeExecute(cef_v8value_t*, cef_v8value_t* object,
                                         size_t count,
                                         cef_v8value_t* const* arguments) {
@@ -377,16 +370,16 @@ cef_v8value_t* CEF_CALLBACK FakeExecute(cef_v8value_t*, cef_v8value_t* object,
   g_execute.array_null = arguments == nullptr;
   for (size_t i = 0; i < count; ++i) {
     g_execute.entries.push_back(Entry(arguments[i]));
-    Drop(arguments[i]);
+    fake::Release(arguments[i]);
   }
-  Drop(object);
+  fake::Release(object);
   return fake::NewObject<cef_v8value_t>();
 }
 
 cef_v8value_t* CEF_CALLBACK FakeExecuteWithContext(
     cef_v8value_t* self, cef_v8context_t* context, cef_v8value_t* object,
     size_t count, cef_v8value_t* const* arguments) {
-  Drop(context);
+  fake::Release(context);
   return FakeExecute(self, object, count, arguments);
 }
 
@@ -456,7 +449,7 @@ void Act(T** slot) {
   g_eval_seen += (g_eval_seen.empty() ? "" : ", ") +
                  (*slot ? std::to_string(fake::RefsOf(*slot)) : "null");
   if (g_leaves == Leaves::kSame) return;
-  Drop(*slot);
+  fake::Release(*slot);
   *slot = g_leaves == Leaves::kNew ? fake::NewObject<T>() : nullptr;
 }
 
@@ -642,12 +635,12 @@ TEST_F(V8Test, ExecuteHandsBackTheReturnValueAndException) {
       EXPECT_TRUE(exception.IsEmpty());
       EXPECT_EQ(retval, entry) << "a refused call touched the return value";
     }
-    Drop(retval);
+    fake::Release(retval);
     if (!c.with_array) {
-      Drop(values[0]);
-      Drop(values[1]);
+      fake::Release(values[0]);
+      fake::Release(values[1]);
     }
-    Drop(BaseOf(structure));
+    fake::Release(BaseOf(structure));
     EXPECT_TRUE(handler->HasOneRef());
   }
 }
