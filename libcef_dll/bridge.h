@@ -4,9 +4,7 @@
 // its proxy's Unwrap and Wrap, an adapted one with its adapter's Wrap and
 // Unwrap. Each proxy or adapter unit defines its own pair with one of the
 // macros at the end; an adapter whose structure the library never hands back
-// leaves FromLibrary undefined, so using it fails to link. Peek finds the
-// program object behind a handed-back structure without taking over its
-// reference.
+// leaves FromLibrary undefined, so using it fails to link.
 #ifndef CEF_LIBCEF_DLL_BRIDGE_H_
 #define CEF_LIBCEF_DLL_BRIDGE_H_
 
@@ -30,7 +28,6 @@ struct InterfaceOf;
     static constexpr bool kProxied = Proxied;                \
     static CefRefPtr<Interface> FromLibrary(Tag* structure); \
     static Tag* ToLibrary(CefRefPtr<Interface> object);      \
-    static CefRefPtr<Interface> Peek(Tag* structure);        \
   };                                                         \
   template <>                                                \
   struct InterfaceOf<Tag> {                                  \
@@ -69,10 +66,6 @@ CEF_ADAPTED_INTERFACES(CEF_DECLARE_ADAPTED)
   Bridge<Adapter::InterfaceType>::FromLibrary(                            \
       Adapter::StructType* structure) {                                   \
     return Adapter::Unwrap(structure);                                    \
-  }                                                                       \
-  CefRefPtr<Adapter::InterfaceType> Bridge<Adapter::InterfaceType>::Peek( \
-      Adapter::StructType* structure) {                                   \
-    return Adapter::Peek(structure);                                      \
   }
 
 #endif  // CEF_LIBCEF_DLL_BRIDGE_H_

@@ -18,6 +18,7 @@
 #include "include/cef_string.h"
 #include "include/cef_string_containers.h"
 #include "libcef_dll/bridge.h"
+#include "libcef_dll/member_traits.h"
 #include "libcef_dll/string_collections.h"
 
 // ---------------------------------------------------------------------------
@@ -236,8 +237,9 @@ struct LibraryInOut<T, std::enable_if_t<IsRecordHolder<T>::value>> {
 };
 
 // A counted pointer that the library may replace. The structure that goes in
-// carries a reference for the library, and the one that comes back carries a
-// reference for the program, whether or not it is the same structure.
+// carries a reference that the library takes over; only a different structure
+// coming back carries one for the program. The same structure coming back
+// leaves the pointer, and the proxy's own reference, as they were.
 template <class I>
 struct LibraryInOut<CefRefPtr<I>> {
   typedef typename Bridge<I>::Struct Struct;
@@ -247,15 +249,10 @@ struct LibraryInOut<CefRefPtr<I>> {
         passed_(local_) {}
   LibraryInOut(const LibraryInOut&) = delete;
   ~LibraryInOut() {
-    if (!local_) {
+    if (!local_)
       target_ = nullptr;
-    } else if (local_ != passed_) {
+    else if (local_ != passed_)
       target_ = Bridge<I>::FromLibrary(local_);
-    } else if (auto* base = reinterpret_cast<cef_base_t*>(local_);
-               base->release) {
-      // Same structure: the proxy already holds its own reference.
-      base->release(base);
-    }
   }
   Struct** get() { return &local_; }
   CefRefPtr<I>& target_;
@@ -418,40 +415,40 @@ struct ProgramArg<S*, const CefRefPtr<I>&> : ProgramArg<S*, CefRefPtr<I>> {
   using ProgramArg<S*, CefRefPtr<I>>::ProgramArg;
 };
 
-// A structure that the handler may replace. What comes in carries one
-// reference, and so does what goes back. A program object kept as it was
-// leaves the library's structure, and its reference, untouched.
+// A structure that the handler may replace. The handler's local takes over
+// the reference that came with the structure; only a different object going
+// back carries a new one, and the same object leaves the library's pointer
+// untouched, since the library kept its own reference.
 template <class S, class I>
 struct ProgramArg<S**, CefRefPtr<I>&> {
-  explicit ProgramArg(S** slot) : slot_(slot), passed_(nullptr) {
+  explicit ProgramArg(S** slot) : slot_(slot) {
     if (!*slot) return;
-    if constexpr (Bridge<I>::kProxied) {
-      object_ = Bridge<I>::FromLibrary(*slot);
-    } else {
-      // Looked at, not taken over: the reference stays with the structure
-      // unless the handler replaces it.
-      object_ = Bridge<I>::Peek(*slot);
-    }
+    object_ = Bridge<I>::FromLibrary(*slot);
     passed_ = object_.get();
+    // Not one of ours: nothing was taken over, so the structure keeps its
+    // reference unless the handler puts an object in its place.
+    foreign_ = !object_;
   }
   ProgramArg(const ProgramArg&) = delete;
   ~ProgramArg() {
-    if constexpr (Bridge<I>::kProxied) {
-      *slot_ = object_ ? Bridge<I>::ToLibrary(object_) : nullptr;
-    } else {
-      if (object_.get() == passed_) return;
-      if (*slot_) {
-        auto* base = reinterpret_cast<cef_base_t*>(*slot_);
-        base->release(base);
-      }
-      *slot_ = object_ ? Bridge<I>::ToLibrary(object_) : nullptr;
+    if (object_.get() == passed_) return;
+    S* back = object_ ? Bridge<I>::ToLibrary(object_) : nullptr;
+    if (foreign_) {
+      ReleaseStructure(*slot_);
+    } else if (back && back == *slot_) {
+      // Another proxy of the structure that came in: to the library that is
+      // the same structure, so no reference goes with it.
+      ReleaseStructure(back);
+      return;
     }
+    *slot_ = back;
   }
   CefRefPtr<I>& get() { return object_; }
 
   S** slot_;
   CefRefPtr<I> object_;
-  I* passed_;
+  I* passed_ = nullptr;
+  bool foreign_ = false;
 };
 
 // A constant record: the handler sees a copy.

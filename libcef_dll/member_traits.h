@@ -20,6 +20,14 @@ cef_base_t* BaseOf(Struct* structure) {
   return reinterpret_cast<cef_base_t*>(structure);
 }
 
+// Gives one reference on a structure back to its side; a structure without
+// a release function is not counted.
+template <class Struct>
+void ReleaseStructure(Struct* structure) {
+  cef_base_t* base = BaseOf(structure);
+  if (base->release) base->release(base);
+}
+
 template <class Fn>
 struct FunctionTraits;
 template <class R, class Self, class... Args>

@@ -1424,12 +1424,14 @@ GtkWidget* Browser::OnCreate(WebKitNavigationAction* action) {
   settings.size = sizeof(settings);
   int no_javascript_access = 0;
   cef_client_t* client = client_;
-  AddRefStruct(client);  // the handler may keep it or swap it
 
   cef_life_span_handler_t* h =
       Handler(client_, &cef_client_t::get_life_span_handler);
   int cancel = 0;
   if (Offers(h, &cef_life_span_handler_t::on_before_popup)) {
+    // The client goes with a reference of its own, which the handler takes
+    // over; only a different client coming back brings one for the popup.
+    AddRefStruct(client);
     cef_string_t url_view = View(target);
     cef_string_t name_view = {};
     const cef_window_open_disposition_t disposition =
@@ -1443,6 +1445,8 @@ GtkWidget* Browser::OnCreate(WebKitNavigationAction* action) {
         &info, &client, &settings, &no_javascript_access);
   }
   ReleaseStruct(h);
+  if (client == client_)
+    AddRefStruct(client);  // the popup's own, beside the opener's
   if (cancel || !view_) {
     ReleaseStruct(client);
     cef_string_utf16_clear(&info.window_name);

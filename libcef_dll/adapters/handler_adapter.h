@@ -89,18 +89,27 @@ constexpr size_t SourceIndex(size_t j, size_t array) {
   return (array == kNoArray || j <= array) ? j : j + 1;
 }
 
-// A library object that arrives with a call carries a reference for the
-// program; a refused call still takes it over, by dropping it.
+// A structure that arrives with a call carries a reference for the program;
+// a refused call still takes it over, by dropping it. So does a refused call
+// for the structure in an in/out slot, which it leaves where it is: the
+// library, seeing the same structure, takes nothing back.
 template <class C>
 void DropCrossed(C argument) {
   if constexpr (std::is_pointer_v<C>) {
-    typedef std::remove_cv_t<std::remove_pointer_t<C>> S;
-    if constexpr (HasInterface<S>::value) {
-      if constexpr (Bridge<typename InterfaceOf<S>::type>::kProxied) {
-        if (argument) {
-          cef_base_t* base = BaseOf(argument);
-          if (base->release) base->release(base);
+    typedef std::remove_cv_t<std::remove_pointer_t<C>> P;
+    if constexpr (std::is_pointer_v<P>) {
+      typedef std::remove_pointer_t<P> S;
+      if constexpr (HasInterface<S>::value) {
+        if (argument && *argument) {
+          if constexpr (Bridge<typename InterfaceOf<S>::type>::kProxied)
+            ReleaseStructure(*argument);
+          else
+            Bridge<typename InterfaceOf<S>::type>::FromLibrary(*argument);
         }
+      }
+    } else if constexpr (HasInterface<P>::value) {
+      if constexpr (Bridge<typename InterfaceOf<P>::type>::kProxied) {
+        if (argument) ReleaseStructure(argument);
       }
     }
   }
@@ -207,13 +216,6 @@ class HandlerAdapter : public CefBase {
     CefRefPtr<Interface> object(record->handler_);
     record->adapter_->Release();
     return object;
-  }
-
-  // The same without taking over the structure's reference.
-  static CefRefPtr<Interface> Peek(Struct* structure) {
-    if (!structure || TagOf(structure) != AdapterClass::kWrapperType)
-      return nullptr;
-    return RecordOf(structure)->handler_;
   }
 
   // No interface here has adapted sub-interfaces.

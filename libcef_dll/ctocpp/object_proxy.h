@@ -53,8 +53,7 @@ class ObjectProxy : public Interface, public ProxyObject {
     record->struct_ = structure;
     CefRefPtr<Interface> proxy(new (record->object_) ProxyClass());
     // The proxy's own reference now stands for the one that came along.
-    cef_base_t* base = BaseOf(structure);
-    if (base->release) base->release(base);
+    ReleaseStructure(structure);
     return proxy;
   }
 
@@ -83,8 +82,7 @@ class ObjectProxy : public Interface, public ProxyObject {
   }
 
   bool Release() const override {
-    cef_base_t* base = BaseOf(GetStruct());
-    if (base->release) base->release(base);
+    ReleaseStructure(GetStruct());
     if (!count_.Decrement()) return false;
     const ProxyClass* self = static_cast<const ProxyClass*>(this);
     WrapperStruct* record = RecordOf(self);

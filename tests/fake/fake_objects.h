@@ -35,6 +35,39 @@ void Release(S* structure) {
   if (base->release) base->release(base);
 }
 
+// One more reference, as a library takes when it hands a structure on.
+template <class S>
+void AddRef(S* structure) {
+  if (!structure) return;
+  cef_base_t* base = reinterpret_cast<cef_base_t*>(structure);
+  if (base->add_ref) base->add_ref(base);
+}
+
+// The library's side of an in/out structure slot (a pop-up's client, a
+// script's return value): it keeps its own reference on what it puts in and
+// sends one more with it, which the receiver takes over. A different
+// structure coming back carries a reference that the library takes over;
+// the same structure carries none.
+template <class S>
+class LibrarySlot {
+ public:
+  explicit LibrarySlot(S* in) : in_(in), slot_(in) { AddRef(in); }
+  LibrarySlot(const LibrarySlot&) = delete;
+  ~LibrarySlot() { Finish(); }
+  S** get() { return &slot_; }
+  S* value() const { return slot_; }
+  // The library is done with what it put in and with what came back.
+  void Finish() {
+    if (slot_ != in_) Release(slot_);
+    Release(in_);
+    in_ = slot_ = nullptr;
+  }
+
+ private:
+  S* in_;
+  S* slot_;
+};
+
 int RefsOf(const void* structure);
 // Which object a structure is: 1, 2, ... in order of creation; 0 for a
 // structure that is not a fake object.

@@ -679,13 +679,14 @@ struct PopupCall {
     cef_string_utf16_clear(&window.window_name);
     cef_string_utf16_clear(&settings.standard_font_family);
   }
-  int Run(cef_life_span_handler_t* handler) {
+  int Run(cef_life_span_handler_t* handler, cef_client_t** client_slot) {
     return handler->on_before_popup(
         handler, fake::NewObject<cef_browser_t>(),
         fake::NewObject<cef_frame_t>(), nullptr, nullptr, WOD_NEW_POPUP, 1,
-        &features, &window, &client, settings_present ? &settings : nullptr,
-        &flag);
+        &features, &window, client_slot,
+        settings_present ? &settings : nullptr, &flag);
   }
+  int Run(cef_life_span_handler_t* handler) { return Run(handler, &client); }
   cef_popup_features_t features{};
   cef_window_info_t window{};
   cef_browser_settings_t settings{};
@@ -698,80 +699,114 @@ std::string Utf8(const cef_string_t& text) {
   return CefString(&text).ToUtf8();
 }
 
+// The library keeps its own reference on the client it offers and sends one
+// more with it; it takes over only a different client that comes back.
 TEST_F(ClientAdaptersTest, PopupClientKeptReplacedOrCleared) {
-  enum Start { kNoClient, kOwnClient, kOtherStructure };
   enum After { kSame, kNull, kReplacement };
   struct Case {
     const char* name;
-    Start start;
+    bool client_in;
     PopupHandler::ClientMove move;
     After after;
   } const cases[] = {
-      {"kept", kOwnClient, PopupHandler::kKeep, kSame},
-      {"replaced", kOwnClient, PopupHandler::kReplace, kReplacement},
-      {"cleared", kOwnClient, PopupHandler::kClear, kNull},
-      {"none stays none", kNoClient, PopupHandler::kKeep, kNull},
-      {"none replaced", kNoClient, PopupHandler::kReplace, kReplacement},
-      // A structure that is not a client is left to the library unless the
-      // handler replaces it.
-      {"not a client, kept", kOtherStructure, PopupHandler::kKeep, kSame},
-      {"not a client, replaced", kOtherStructure, PopupHandler::kReplace,
-       kReplacement},
+      {"none, left", false, PopupHandler::kKeep, kNull},
+      {"none, replaced", false, PopupHandler::kReplace, kReplacement},
+      {"none, cleared", false, PopupHandler::kClear, kNull},
+      {"set, left", true, PopupHandler::kKeep, kSame},
+      {"set, replaced", true, PopupHandler::kReplace, kReplacement},
+      {"set, cleared", true, PopupHandler::kClear, kNull},
   };
   for (const Case& each : cases) {
     SCOPED_TRACE(each.name);
     CefRefPtr<PopupHandler> handler = new PopupHandler();
     CefRefPtr<PlainClient> opener = new PlainClient();
     CefRefPtr<PlainClient> replacement = new PlainClient();
-    CefRefPtr<RecordingLoad> stranger = new RecordingLoad();
     handler->client_move = each.move;
     handler->replacement = replacement.get();
     cef_life_span_handler_t* structure =
         CefLifeSpanHandlerAdapter::Wrap(handler.get());
 
-    PopupCall call;
-    if (each.start == kOwnClient)
-      call.client = CefClientAdapter::Wrap(opener.get());
-    if (each.start == kOtherStructure)
-      call.client = reinterpret_cast<cef_client_t*>(
-          CefLoadHandlerAdapter::Wrap(stranger.get()));
-    cef_client_t* const before = call.client;
+    cef_client_t* const offered =
+        each.client_in ? CefClientAdapter::Wrap(opener.get()) : nullptr;
+    {
+      fake::LibrarySlot<cef_client_t> slot(offered);
+      PopupCall call;
+      EXPECT_EQ(call.Run(structure, slot.get()), 0);
+      ASSERT_EQ(handler->calls, 1);
+      EXPECT_EQ(handler->seen_client, each.client_in ? opener.get() : nullptr);
+      handler->replacement = nullptr;
 
-    EXPECT_EQ(call.Run(structure), 0);
-    ASSERT_EQ(handler->calls, 1);
-    EXPECT_EQ(handler->seen_client,
-              each.start == kOwnClient ? opener.get() : nullptr);
-    handler->replacement = nullptr;
-
-    switch (each.after) {
-      case kSame:
-        EXPECT_EQ(call.client, before);
-        break;
-      case kNull:
-        EXPECT_EQ(call.client, nullptr);
-        break;
-      case kReplacement:
-        // Not compared with `before`: that structure may be gone and its
-        // memory reused for the new one.
-        ASSERT_NE(call.client, nullptr);
-        EXPECT_EQ(CefClientAdapter::ObjectOf(call.client),
-                  static_cast<CefClient*>(replacement.get()));
-        break;
+      switch (each.after) {
+        case kSame:
+          EXPECT_EQ(slot.value(), offered);
+          break;
+        case kNull:
+          EXPECT_EQ(slot.value(), nullptr);
+          break;
+        case kReplacement:
+          ASSERT_NE(slot.value(), nullptr);
+          EXPECT_NE(slot.value(), offered);
+          EXPECT_EQ(CefClientAdapter::ObjectOf(slot.value()),
+                    static_cast<CefClient*>(replacement.get()));
+          break;
+      }
+      // Only the library's own reference on the offered client is left, and
+      // one on a replacement, which it has taken over.
+      EXPECT_EQ(opener->HasOneRef(), !each.client_in);
+      EXPECT_EQ(replacement->HasOneRef(), each.after != kReplacement);
     }
-    // Whatever the library's pointer no longer leads to has been let go;
-    // what it still leads to is still held for it.
-    const bool kept = each.after == kSame;
-    EXPECT_EQ(opener->HasOneRef(), !(kept && each.start == kOwnClient));
-    EXPECT_EQ(stranger->HasOneRef(), !(kept && each.start == kOtherStructure));
-    EXPECT_EQ(replacement->HasOneRef(), each.after != kReplacement);
-
-    if (call.client) {
-      EXPECT_EQ(call.client->base.release(&call.client->base), 1);
-    }
-    EXPECT_TRUE(opener->HasOneRef());
+    EXPECT_TRUE(opener->HasOneRef()) << "a client reference leaked";
     EXPECT_TRUE(replacement->HasOneRef());
-    EXPECT_TRUE(stranger->HasOneRef());
     EXPECT_EQ(structure->base.release(&structure->base), 1);
+  }
+}
+
+// A structure in the client slot that is not one of ours cannot reach the
+// handler; its reference is left alone unless the handler puts a client in
+// its place.
+TEST_F(ClientAdaptersTest, PopupForeignStructureInTheClientSlot) {
+  struct Raw {
+    adapter_detail::RecordHead head{};  // a tag that is no client's
+    cef_client_t client{};              // not counted: no release function
+  };
+  for (const bool counted : {true, false}) {
+    for (const PopupHandler::ClientMove move :
+         {PopupHandler::kKeep, PopupHandler::kReplace}) {
+      SCOPED_TRACE(std::string(counted ? "counted" : "uncounted") +
+                   (move == PopupHandler::kKeep ? ", left" : ", replaced"));
+      CefRefPtr<PopupHandler> handler = new PopupHandler();
+      CefRefPtr<PlainClient> replacement = new PlainClient();
+      CefRefPtr<RecordingLoad> stranger = new RecordingLoad();
+      handler->client_move = move;
+      handler->replacement = replacement.get();
+      cef_life_span_handler_t* structure =
+          CefLifeSpanHandlerAdapter::Wrap(handler.get());
+      Raw raw;
+      cef_client_t* const foreign =
+          counted ? reinterpret_cast<cef_client_t*>(
+                        CefLoadHandlerAdapter::Wrap(stranger.get()))
+                  : &raw.client;
+      cef_client_t* client = foreign;
+
+      PopupCall call;
+      EXPECT_EQ(call.Run(structure, &client), 0);
+      EXPECT_EQ(handler->seen_client, nullptr);
+      handler->replacement = nullptr;
+      if (move == PopupHandler::kKeep) {
+        EXPECT_EQ(client, foreign);
+        EXPECT_EQ(stranger->HasOneRef(), !counted);
+        if (counted) fake::Release(client);
+      } else {
+        ASSERT_NE(client, nullptr);
+        EXPECT_EQ(CefClientAdapter::ObjectOf(client),
+                  static_cast<CefClient*>(replacement.get()));
+        EXPECT_TRUE(stranger->HasOneRef()) << "the foreign one was kept";
+        fake::Release(client);
+      }
+      EXPECT_TRUE(stranger->HasOneRef());
+      EXPECT_TRUE(replacement->HasOneRef());
+      EXPECT_EQ(structure->base.release(&structure->base), 1);
+    }
   }
 }
 
@@ -819,19 +854,20 @@ TEST_F(ClientAdaptersTest, PopupRecordsLentAndGivenBack) {
 
   // A refused call writes nothing back.
   CefRefPtr<PlainClient> opener = new PlainClient();
-  PopupCall refused;
-  refused.settings_present = false;
-  refused.flag = 5;
-  refused.client = CefClientAdapter::Wrap(opener.get());
-  cef_client_t* const before = refused.client;
-  EXPECT_EQ(refused.Run(structure), 0);
-  EXPECT_EQ(handler->calls, 1);
-  EXPECT_EQ(refused.flag, 5);
-  EXPECT_EQ(refused.client, before);
-  EXPECT_EQ(refused.window.width, 0);
-  EXPECT_EQ(Utf8(refused.window.window_name), "opener");
-  refused.client->base.release(&refused.client->base);
-  EXPECT_TRUE(opener->HasOneRef());
+  cef_client_t* const offered = CefClientAdapter::Wrap(opener.get());
+  {
+    fake::LibrarySlot<cef_client_t> slot(offered);
+    PopupCall refused;
+    refused.settings_present = false;
+    refused.flag = 5;
+    EXPECT_EQ(refused.Run(structure, slot.get()), 0);
+    EXPECT_EQ(handler->calls, 1);
+    EXPECT_EQ(refused.flag, 5);
+    EXPECT_EQ(slot.value(), offered);
+    EXPECT_EQ(refused.window.width, 0);
+    EXPECT_EQ(Utf8(refused.window.window_name), "opener");
+  }
+  EXPECT_TRUE(opener->HasOneRef()) << "the refused call kept a reference";
   structure->base.release(&structure->base);
 }
 

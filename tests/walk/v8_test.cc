@@ -444,12 +444,14 @@ enum class Leaves { kSame, kNull, kNew };
 Leaves g_leaves = Leaves::kSame;
 std::string g_eval_seen;
 
+// The library's side: what comes in carries a reference that it takes over;
+// only something other than what came in goes back with a reference.
 template <class T>
 void Act(T** slot) {
   g_eval_seen += (g_eval_seen.empty() ? "" : ", ") +
                  (*slot ? std::to_string(fake::RefsOf(*slot)) : "null");
-  if (g_leaves == Leaves::kSame) return;
   fake::Release(*slot);
+  if (g_leaves == Leaves::kSame) return;
   *slot = g_leaves == Leaves::kNew ? fake::NewObject<T>() : nullptr;
 }
 
@@ -469,11 +471,12 @@ TEST_F(V8Test, EvalGivesBackWhatTheLibraryLeft) {
     std::string seen;  // references on what the library got, or null
   };
   const Case cases[] = {
-      {"nothing in, nothing out", false, Leaves::kSame, "null, null"},
-      {"kept", true, Leaves::kSame, "2, 2"},
-      {"cleared", true, Leaves::kNull, "2, 2"},
-      {"replaced", true, Leaves::kNew, "2, 2"},
-      {"filled in", false, Leaves::kNew, "null, null"},
+      {"none, left", false, Leaves::kSame, "null, null"},
+      {"none, cleared", false, Leaves::kNull, "null, null"},
+      {"none, replaced", false, Leaves::kNew, "null, null"},
+      {"set, left", true, Leaves::kSame, "2, 2"},
+      {"set, cleared", true, Leaves::kNull, "2, 2"},
+      {"set, replaced", true, Leaves::kNew, "2, 2"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -500,35 +503,25 @@ TEST_F(V8Test, EvalGivesBackWhatTheLibraryLeft) {
 
     EXPECT_TRUE(context->Eval("x", retval, exception));
     EXPECT_EQ(g_eval_seen, c.seen);
-    switch (c.leaves) {
-      case Leaves::kSame:
-        // The very same proxy, holding only its own reference.
-        EXPECT_EQ(retval.get(), retval_in);
-        if (retval_struct) {
-          EXPECT_EQ(fake::RefsOf(retval_struct), 1);
-          EXPECT_EQ(fake::RefsOf(exception_struct), 1);
-        }
-        break;
-      case Leaves::kNull:
-        EXPECT_EQ(retval, nullptr);
-        EXPECT_EQ(exception, nullptr);
-        break;
-      case Leaves::kNew: {
-        ASSERT_NE(retval, nullptr);
-        ASSERT_NE(exception, nullptr);
-        cef_v8value_t* out =
-            static_cast<CefV8ValueProxy*>(retval.get())->GetStruct();
-        EXPECT_NE(out, retval_struct);
-        EXPECT_NE(
-            static_cast<CefV8ExceptionProxy*>(exception.get())->GetStruct(),
-            exception_struct);
-        EXPECT_EQ(fake::RefsOf(out), 1);
-        break;
-      }
+    const bool kept = c.leaves == Leaves::kSame;
+    if (kept || c.leaves == Leaves::kNull) {
+      EXPECT_EQ(retval.get(), kept ? retval_in : nullptr);
+      EXPECT_EQ(exception == nullptr, !kept || !c.set_on_entry);
+    } else {
+      ASSERT_NE(retval, nullptr);
+      ASSERT_NE(exception, nullptr);
+      cef_v8value_t* out =
+          static_cast<CefV8ValueProxy*>(retval.get())->GetStruct();
+      EXPECT_NE(out, retval_struct);
+      EXPECT_NE(
+          static_cast<CefV8ExceptionProxy*>(exception.get())->GetStruct(),
+          exception_struct);
+      EXPECT_EQ(fake::RefsOf(out), 1);
     }
-    if (c.set_on_entry && c.leaves != Leaves::kSame) {
-      EXPECT_EQ(fake::RefsOf(retval_struct), 0) << "the old value was kept";
-      EXPECT_EQ(fake::RefsOf(exception_struct), 0);
+    if (c.set_on_entry) {
+      // The proxies' own references, and nothing else, are left.
+      EXPECT_EQ(fake::RefsOf(retval_struct), kept ? 1 : 0);
+      EXPECT_EQ(fake::RefsOf(exception_struct), kept ? 1 : 0);
     }
   }
 
@@ -569,8 +562,10 @@ class ScriptedHandler : public CefV8Handler {
   IMPLEMENT_REFCOUNTING(ScriptedHandler);
 };
 
+// The library keeps its own reference on the return value it offers and
+// sends one more with it; it takes over only a different value coming back.
 TEST_F(V8Test, ExecuteHandsBackTheReturnValueAndException) {
-  enum Does { kKeeps, kClears, kReturnsSecondArgument };
+  enum Does { kKeeps, kClears, kReturnsSecondArgument, kReturnsOffered };
   struct Case {
     const char* name;
     size_t count;
@@ -581,61 +576,75 @@ TEST_F(V8Test, ExecuteHandsBackTheReturnValueAndException) {
     size_t seen_arguments;
   };
   const Case cases[] = {
-      {"no arguments, no array", 0, false, false, kKeeps, 1, 0},
       {"count without an array", 3, false, false, kKeeps, 0, 0},
-      {"two arguments, one returned", 2, true, false, kReturnsSecondArgument, 1,
-       2},
-      {"value kept", 0, false, true, kKeeps, 1, 0},
-      {"value cleared", 0, false, true, kClears, 1, 0},
+      {"count without an array, value set", 3, false, true, kKeeps, 0, 0},
+      {"none, left", 0, false, false, kKeeps, 1, 0},
+      {"none, cleared", 0, false, false, kClears, 1, 0},
+      {"none, replaced", 2, true, false, kReturnsSecondArgument, 1, 2},
+      {"set, left", 0, false, true, kKeeps, 1, 0},
+      {"set, cleared", 0, false, true, kClears, 1, 0},
+      {"set, replaced", 2, true, true, kReturnsSecondArgument, 1, 2},
+      // Another proxy of the offered value is the same value to the library.
+      {"set, given back anew", 0, false, true, kReturnsOffered, 1, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    cef_v8value_t* const entry =
+        c.retval_on_entry ? fake::NewObject<cef_v8value_t>() : nullptr;
     CefRefPtr<ScriptedHandler> handler = new ScriptedHandler(
         [&](const CefV8ValueList& arguments, CefRefPtr<CefV8Value>& retval,
             CefString& exception) {
           exception = "boom";
           if (c.does == kClears) retval = nullptr;
           if (c.does == kReturnsSecondArgument) retval = arguments[1];
+          if (c.does == kReturnsOffered) {
+            fake::AddRef(entry);
+            retval = CefV8ValueProxy::Wrap(entry);
+          }
           return true;
         });
     cef_v8handler_t* structure = CefV8HandlerAdapter::Wrap(handler);
     cef_v8value_t* values[2] = {fake::NewObject<cef_v8value_t>(),
                                 fake::NewObject<cef_v8value_t>()};
     cef_v8value_t* object = fake::NewObject<cef_v8value_t>();
-    cef_v8value_t* entry =
-        c.retval_on_entry ? fake::NewObject<cef_v8value_t>() : nullptr;
-    cef_v8value_t* retval = entry;
     CefString name("f");
     CefString exception;
-
-    EXPECT_EQ(structure->execute(structure, name.Record(), object, c.count,
-                                 c.with_array ? values : nullptr, &retval,
-                                 exception.WritableRecord()),
-              c.result);
-    EXPECT_EQ(handler->calls, c.result);
-    EXPECT_EQ(handler->seen_arguments, c.seen_arguments);
-    if (c.result) {
-      EXPECT_EQ(exception.ToUtf8(), "boom");
-      switch (c.does) {
-        case kKeeps:
-          EXPECT_EQ(retval, entry);
-          break;
-        case kClears:
-          EXPECT_EQ(retval, nullptr);
-          break;
-        case kReturnsSecondArgument:
-          EXPECT_EQ(retval, values[1]);
-          break;
+    {
+      fake::LibrarySlot<cef_v8value_t> retval(entry);
+      EXPECT_EQ(structure->execute(structure, name.Record(), object, c.count,
+                                   c.with_array ? values : nullptr,
+                                   retval.get(), exception.WritableRecord()),
+                c.result);
+      EXPECT_EQ(handler->calls, c.result);
+      EXPECT_EQ(handler->seen_arguments, c.seen_arguments);
+      if (c.result) {
+        EXPECT_EQ(exception.ToUtf8(), "boom");
+        switch (c.does) {
+          case kKeeps:
+          case kReturnsOffered:
+            EXPECT_EQ(retval.value(), entry);
+            break;
+          case kClears:
+            EXPECT_EQ(retval.value(), nullptr);
+            break;
+          case kReturnsSecondArgument:
+            EXPECT_EQ(retval.value(), values[1]);
+            break;
+        }
+      } else {
+        EXPECT_TRUE(exception.IsEmpty());
+        EXPECT_EQ(retval.value(), entry)
+            << "a refused call touched the return value";
       }
-      if (retval) {
-        EXPECT_EQ(fake::RefsOf(retval), 1)
-            << "one reference goes back with the return value";
+      // What the library holds now: its own reference on what it offered,
+      // and one on a different value that came back.
+      if (entry) {
+        EXPECT_EQ(fake::RefsOf(entry), 1);
       }
-    } else {
-      EXPECT_TRUE(exception.IsEmpty());
-      EXPECT_EQ(retval, entry) << "a refused call touched the return value";
+      if (retval.value() && retval.value() != entry) {
+        EXPECT_EQ(fake::RefsOf(retval.value()), 1);
+      }
     }
-    fake::Release(retval);
     if (!c.with_array) {
       fake::Release(values[0]);
       fake::Release(values[1]);

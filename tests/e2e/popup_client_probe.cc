@@ -1,0 +1,163 @@
+// A small embedder of the real library for one check: its page opens a
+// pop-up at once, and its life-span handler keeps, replaces or clears the
+// client it is offered for the pop-up (PROBE_MOVE: keep, replace, clear).
+// A reference that the crossing leaks keeps a client alive after shut-down;
+// one taken twice frees it under the library. Exit codes: 0 when every
+// client was destroyed and the pop-up was offered once, 2 when no pop-up was
+// offered in time, 3 when a client outlived the library, 4 for bad use.
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "include/cef_app.h"
+#include "include/cef_browser.h"
+#include "include/cef_client.h"
+#include "include/cef_entry.h"
+#include "include/cef_records.h"
+#include "include/cef_task.h"
+
+namespace {
+
+enum class Move { kKeep, kReplace, kClear };
+
+struct Probe {
+  Move move = Move::kKeep;
+  std::string url;
+  std::vector<CefRefPtr<CefBrowser>> browsers;
+  int offered = 0;
+  bool gave_up = false;
+};
+Probe g_probe;
+std::atomic<int> g_live_clients{0};
+
+class CloseAll : public CefTask {
+ public:
+  explicit CloseAll(bool give_up) : give_up_(give_up) {}
+  void Execute() override {
+    if (give_up_ && g_probe.offered > 0) return;
+    g_probe.gave_up = give_up_;
+    const std::vector<CefRefPtr<CefBrowser>> open = g_probe.browsers;
+    for (const CefRefPtr<CefBrowser>& browser : open) {
+      if (CefRefPtr<CefBrowserHost> host = browser->GetHost())
+        host->CloseBrowser(true);
+    }
+  }
+
+ private:
+  const bool give_up_;
+  IMPLEMENT_REFCOUNTING(CloseAll);
+};
+
+class ProbeClient : public CefClient, public CefLifeSpanHandler {
+ public:
+  ProbeClient() { ++g_live_clients; }
+  ~ProbeClient() override { --g_live_clients; }
+
+  CefRefPtr<CefLifeSpanHandler> GetLifeSpanHandler() override { return this; }
+
+  bool OnBeforePopup(CefRefPtr<CefBrowser>, CefRefPtr<CefFrame>,
+                     const CefString&, const CefString&, WindowOpenDisposition,
+                     bool, const CefPopupFeatures&, CefWindowInfo&,
+                     CefRefPtr<CefClient>& client, CefBrowserSettings&,
+                     bool&) override {
+    ++g_probe.offered;
+    if (client.get() != this) {
+      std::fprintf(stderr, "probe: the pop-up was offered another client\n");
+      g_probe.gave_up = true;
+    }
+    if (g_probe.move == Move::kReplace) client = new ProbeClient();
+    if (g_probe.move == Move::kClear) client = nullptr;
+    // Once the pop-up is up (or, without a client, unseen), close all.
+    CefPostDelayedTask(TID_UI, new CloseAll(false), 700);
+    return false;
+  }
+
+  void OnAfterCreated(CefRefPtr<CefBrowser> browser) override {
+    g_probe.browsers.push_back(browser);
+  }
+
+  void OnBeforeClose(CefRefPtr<CefBrowser> browser) override {
+    for (auto it = g_probe.browsers.begin(); it != g_probe.browsers.end();
+         ++it) {
+      if ((*it)->IsSame(browser)) {
+        g_probe.browsers.erase(it);
+        break;
+      }
+    }
+    if (g_probe.browsers.empty()) CefQuitMessageLoop();
+  }
+
+  IMPLEMENT_REFCOUNTING(ProbeClient);
+};
+
+class ProbeApp : public CefApp, public CefBrowserProcessHandler {
+ public:
+  CefRefPtr<CefBrowserProcessHandler> GetBrowserProcessHandler() override {
+    return this;
+  }
+  void OnContextInitialized() override {
+    CefWindowInfo window_info;
+    window_info.SetAsPopup(nullptr, CefString("probe"));
+    CefBrowserSettings settings;
+    settings.javascript_open_windows = STATE_ENABLED;
+    CefBrowserHost::CreateBrowser(window_info, new ProbeClient(),
+                                  CefString(g_probe.url), settings, nullptr);
+    CefPostDelayedTask(TID_UI, new CloseAll(true), 20000);
+  }
+  IMPLEMENT_REFCOUNTING(ProbeApp);
+};
+
+bool ParseMove(const char* text, Move* move) {
+  if (!text) return false;
+  const struct {
+    const char* name;
+    Move move;
+  } names[] = {{"keep", Move::kKeep},
+               {"replace", Move::kReplace},
+               {"clear", Move::kClear}};
+  for (const auto& each : names) {
+    if (std::strcmp(text, each.name) == 0) {
+      *move = each.move;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  CefMainArgs args(argc, argv);
+  const int sub_process = CefExecuteProcess(args, nullptr, nullptr);
+  if (sub_process >= 0) return sub_process;
+
+  const char* url = std::getenv("PROBE_URL");
+  if (!ParseMove(std::getenv("PROBE_MOVE"), &g_probe.move) || !url) {
+    std::fprintf(stderr, "probe: set PROBE_MOVE (keep|replace|clear) and "
+                         "PROBE_URL\n");
+    return 4;
+  }
+  g_probe.url = url;
+
+  CefSettings settings;
+  settings.no_sandbox = 1;
+  CefRefPtr<ProbeApp> app = new ProbeApp();
+  if (!CefInitialize(args, settings, app, nullptr)) return 4;
+  CefRunMessageLoop();
+  CefShutdown();
+  app = nullptr;
+
+  if (g_probe.gave_up || g_probe.offered != 1) {
+    std::fprintf(stderr, "probe: pop-up offered %d times\n", g_probe.offered);
+    return 2;
+  }
+  if (g_live_clients != 0) {
+    std::fprintf(stderr, "probe: %d clients outlived the library\n",
+                 g_live_clients.load());
+    return 3;
+  }
+  return 0;
+}
