@@ -111,7 +111,10 @@ void ShellClient::CloseBrowsers(bool force_close) {
                            CefRefPtr<ShellClient>(this), force_close));
     return;
   }
-  for (const CefRefPtr<CefBrowser>& browser : browsers_) {
+  // A copy: a library may close a browser inside CloseBrowser, and its
+  // OnBeforeClose then changes the list.
+  const std::list<CefRefPtr<CefBrowser>> open = browsers_;
+  for (const CefRefPtr<CefBrowser>& browser : open) {
     if (CefRefPtr<CefBrowserHost> host = browser->GetHost())
       host->CloseBrowser(force_close);
   }

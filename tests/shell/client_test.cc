@@ -305,4 +305,22 @@ TEST_F(ShellClientTest, CloseBrowsersMovesToTheUiThread) {
   EXPECT_EQ(Quits(), 1);
 }
 
+// A library may close a browser inside CloseBrowser: the list shrinks under
+// the walk, and every window still closes once.
+TEST_F(ShellClientTest, CloseBrowsersWithALibraryThatClosesAtOnce) {
+  cef_browser_t* browsers[] = {scripted::NewBrowser(1), scripted::NewBrowser(2),
+                               scripted::NewBrowser(3)};
+  for (cef_browser_t* browser : browsers) {
+    Created(Again(browser));
+    scripted::StateOf(browser).on_close = [this, browser] {
+      Closing(Again(browser));
+    };
+  }
+  client_->CloseBrowsers(false);
+  for (cef_browser_t* browser : browsers)
+    EXPECT_EQ(scripted::StateOf(browser).closes, std::vector<bool>{false});
+  EXPECT_EQ(Quits(), 1);
+  for (cef_browser_t* browser : browsers) fake::Release(browser);
+}
+
 }  // namespace

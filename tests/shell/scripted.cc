@@ -79,7 +79,9 @@ cef_window_handle_t CEF_CALLBACK WindowHandle(cef_browser_host_t* self) {
 }
 
 void CEF_CALLBACK CloseBrowser(cef_browser_host_t* self, int force) {
-  OwnerOf(self).closes.push_back(force != 0);
+  Browser& browser = OwnerOf(self);
+  browser.closes.push_back(force != 0);
+  if (browser.on_close) browser.on_close();
 }
 
 void CEF_CALLBACK LoadString(cef_frame_t* self, const cef_string_t* page,

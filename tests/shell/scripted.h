@@ -4,6 +4,7 @@
 #ifndef TESTS_SHELL_SCRIPTED_H_
 #define TESTS_SHELL_SCRIPTED_H_
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ struct Browser {
   bool has_host = true;
   int reloads = 0;
   std::vector<bool> closes;
+  // Runs inside CloseBrowser, for a library that closes at once.
+  std::function<void()> on_close;
   // Held by the script for the test's length; released by Reset.
   cef_browser_host_t* host = nullptr;
 };
