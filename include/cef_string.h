@@ -9,8 +9,11 @@
 
 // Either owns a record it allocated or references one that belongs to someone
 // else (the library, a settings record, a caller's out-parameter). Writing
-// through a referencing holder writes into the referenced record. There is no
-// moving transfer: a copy always owns a deep copy.
+// through a referencing holder writes into the referenced record. A copy
+// always owns a deep copy. A move hands over only a record that the source
+// owns, and only into a holder without a record of its own; otherwise it
+// copies, so a referencing target is still written through and a moved
+// referencing holder never outlives the text it referenced.
 class CefString {
  public:
   CefString() : record_(nullptr), owner_(false) {}
@@ -18,6 +21,7 @@ class CefString {
   CefString(const cef_string_t* record)  // NOLINT: implicit for adapters
       : record_(const_cast<cef_string_t*>(record)), owner_(false) {}
   CefString(const CefString& other);
+  CefString(CefString&& other) noexcept;
   CefString(const char* text);      // NOLINT: implicit like std::string
   CefString(const wchar_t* text);   // NOLINT
   CefString(const std::string& text);   // NOLINT
@@ -25,6 +29,7 @@ class CefString {
   virtual ~CefString() { Free(); }
 
   CefString& operator=(const CefString& other);
+  CefString& operator=(CefString&& other) noexcept;
   CefString& operator=(const char* text);
   CefString& operator=(const wchar_t* text);
   CefString& operator=(const std::string& text);
@@ -61,6 +66,12 @@ class CefString {
   void EnsureRecord();
   void ClearRecord();
   void Free();
+  // Whether `other`'s record can simply change hands into this holder: one
+  // that has a record keeps it, as every assignment does, since its address
+  // may already have been handed out.
+  bool CanTakeOver(const CefString& other) const {
+    return other.owner_ && !record_;
+  }
 
   cef_string_t* record_;
   bool owner_;

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 CefString::CefString(const CefString& other) : record_(nullptr), owner_(false) {
   AssignUnits(other.Units(), other.Length(), true);
@@ -25,8 +26,24 @@ CefString::CefString(const std::wstring& text)
   AssignWide(text);
 }
 
+CefString::CefString(CefString&& other) noexcept
+    : record_(nullptr), owner_(false) {
+  *this = std::move(other);
+}
+
 CefString& CefString::operator=(const CefString& other) {
   if (&other != this) AssignUnits(other.Units(), other.Length(), true);
+  return *this;
+}
+
+CefString& CefString::operator=(CefString&& other) noexcept {
+  if (&other == this) return *this;
+  if (!CanTakeOver(other)) return *this = other;
+  Free();
+  record_ = other.record_;
+  owner_ = true;
+  other.record_ = nullptr;
+  other.owner_ = false;
   return *this;
 }
 

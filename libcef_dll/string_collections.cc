@@ -1,5 +1,6 @@
 #include "libcef_dll/string_collections.h"
 
+#include <type_traits>
 #include <utility>
 
 void ListToLibrary(const EmbedStringVector& source, cef_string_list_t target) {
@@ -44,8 +45,12 @@ void PairsFromLibrary(Handle source, Container& target, int (*size_of)(Handle),
     key_at(source, index, key.WritableRecord());
     value_at(source, index, value.WritableRecord());
     // A map keeps the first value of a repeated key; a multimap appends
-    // after the entries with an equal key.
-    target.insert(std::make_pair(key, value));
+    // after the entries with an equal key. Built in place: one deep copy
+    // of each string, and none for a key that is already there.
+    if constexpr (std::is_same_v<Container, EmbedStringMap>)
+      target.try_emplace(key, value);
+    else
+      target.emplace(key, value);
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "include/cef_string.h"
 
@@ -124,6 +126,49 @@ TEST(CefString, WritingThroughAReferencingHolderLandsInTheRecord) {
     EXPECT_EQ(out.WritableRecord(), &foreign.record);
   }
   EXPECT_EQ(CefString(&foreign.record).ToUtf8(), "new text");
+}
+
+// Moving hands over only a record the source owns; a referencing holder on
+// either side keeps its copy-like meaning.
+TEST(CefString, MovesTakeOverOnlyOwnedRecords) {
+  ForeignRecord foreign("theirs");
+  {
+    CefString owning("mine");
+    const cef_string_t* record = owning.Record();
+    const char16* units = owning.Units();
+    CefString moved(std::move(owning));
+    EXPECT_EQ(moved.Record(), record);
+    EXPECT_EQ(moved.Units(), units) << "the text was copied";
+    EXPECT_EQ(owning.Record(), nullptr);  // NOLINT: checked after the move
+
+    CefString referencing(&foreign.record);
+    CefString from_reference(std::move(referencing));
+    EXPECT_NE(from_reference.Record(), &foreign.record);
+    EXPECT_EQ(from_reference.ToUtf8(), "theirs");
+
+    // Into a referencing holder the text lands in the referenced record.
+    CefString out(&foreign.record);
+    out = CefString("written");
+    EXPECT_EQ(out.Record(), &foreign.record);
+
+    CefString target;
+    target = std::move(moved);
+    EXPECT_EQ(target.Record(), record);
+    EXPECT_EQ(target.ToUtf8(), "mine");
+    // A holder with a record keeps it: its address may be out already.
+    CefString kept("old");
+    const cef_string_t* kept_record = kept.Record();
+    kept = std::move(target);
+    EXPECT_EQ(kept.Record(), kept_record);
+    EXPECT_EQ(kept.ToUtf8(), "mine");
+
+    std::vector<CefString> grown;
+    for (int i = 0; i < 40; ++i) grown.push_back(CefString("x"));
+    const cef_string_t* first = grown.front().Record();
+    grown.reserve(grown.capacity() * 2);
+    EXPECT_EQ(grown.front().Record(), first) << "growing copied the strings";
+  }
+  EXPECT_EQ(CefString(&foreign.record).ToUtf8(), "written");
 }
 
 TEST(CefString, UnitsCanBeReferencedWithoutCopy) {
