@@ -62,9 +62,12 @@ struct MethodState : CallState {
 
 }  // namespace closure_detail
 
+// Without a receiver or a method there is nothing to call: the closure is
+// null and running it does nothing.
 template <class T>
 BoundClosure BindMethod(void (T::*method)(bool), CefRefPtr<T> receiver,
                         bool value) {
+  if (!receiver || !method) return BoundClosure();
   auto* state = new closure_detail::MethodState<T>();
   state->count.store(1, std::memory_order_relaxed);
   state->destroy = &closure_detail::MethodState<T>::Destroy;

@@ -81,4 +81,13 @@ TEST_F(ClosureTest, ANullTaskIsNotPosted) {
   EXPECT_EQ(fake::CallCount("cef_post_delayed_task"), 0);
 }
 
+TEST_F(ClosureTest, BindingWithoutAReceiverRunsNothing) {
+  BoundClosure closure = BindMethod(&Receiver::Close, CefRefPtr<Receiver>(),
+                                    true);
+  EXPECT_TRUE(closure.IsNull());
+  closure.Run();  // would call through null
+  EXPECT_TRUE(CefPostTask(TID_UI, closure));
+  fake::RunPendingTasks();
+}
+
 }  // namespace
