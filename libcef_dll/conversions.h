@@ -451,14 +451,15 @@ struct ProgramArg<S**, CefRefPtr<I>&> {
   bool foreign_ = false;
 };
 
-// A constant record: the handler sees a copy.
+// A constant record: the handler sees a holder set from it for the call,
+// whose strings refer to the library's text instead of copying it.
 template <class C, class P>
 struct ProgramArg<const C*, P,
                   std::enable_if_t<IsRecordHolder<std::decay_t<P>>::value &&
                                    !std::is_same_v<C, char>>> {
   typedef std::decay_t<P> Holder;
   explicit ProgramArg(const C* record) {
-    if (record) holder_ = *record;
+    if (record) holder_.CopyFrom(record, false);
   }
   Holder& get() { return holder_; }
   Holder holder_;

@@ -659,6 +659,39 @@ TEST_F(HandlerAdaptersTest, OutValuesComeBackOnlyFromAReachedHandler) {
   BaseOf(visitor)->release(BaseOf(visitor));
 }
 
+// A cookie reaches the handler as a holder over the library's text, not a
+// copy of it; the other fields are copied.
+TEST_F(HandlerAdaptersTest, CookieHolderRefersToTheLibrarysText) {
+  class Peeking : public CefCookieVisitor {
+   public:
+    bool Visit(const CefCookie& cookie, int, int, bool&) override {
+      name_units = cookie.name.str;
+      path_units = cookie.path.str;
+      name = CefString(&cookie.name).ToUtf8();
+      secure = cookie.secure;
+      return true;
+    }
+    const char16* name_units = nullptr;
+    const char16* path_units = nullptr;
+    std::string name;
+    int secure = 0;
+    IMPLEMENT_REFCOUNTING(Peeking);
+  };
+  CefRefPtr<Peeking> peeking = new Peeking();
+  cef_cookie_visitor_t* visitor = CefCookieVisitorAdapter::Wrap(peeking);
+  CefCookie cookie;
+  CefString(&cookie.name) = "session";
+  CefString(&cookie.path) = "/quillbook";
+  cookie.secure = 1;
+  int delete_cookie = 0;
+  EXPECT_EQ(visitor->visit(visitor, &cookie.Get(), 0, 1, &delete_cookie), 1);
+  EXPECT_EQ(peeking->name_units, cookie.name.str);
+  EXPECT_EQ(peeking->path_units, cookie.path.str);
+  EXPECT_EQ(peeking->name, "session");
+  EXPECT_EQ(peeking->secure, 1);
+  BaseOf(visitor)->release(BaseOf(visitor));
+}
+
 TEST_F(HandlerAdaptersTest, RedirectUrlLandsInTheLibrarysRecord) {
   class Redirecting : public CefRequestHandler {
    public:
