@@ -46,7 +46,8 @@ class CefBrowserProxy final
   }
   size_t GetFrameCount() override { return Forward(&S::get_frame_count); }
   void GetFrameIdentifiers(std::vector<int64_t>& identifiers) override {
-    ForwardArray(&S::get_frame_identifiers, GetFrameCount(), identifiers);
+    ForwardArray(&S::get_frame_identifiers, &CefBrowserProxy::GetFrameCount,
+                 identifiers);
   }
   void GetFrameNames(EmbedStringVector& names) override {
     Forward(&S::get_frame_names, InOut(names));

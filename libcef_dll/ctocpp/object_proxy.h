@@ -136,33 +136,51 @@ class ObjectProxy : public Interface, public ProxyObject {
         call(structure, LibraryArg<Args>(Unmarked(args)).get()...));
   }
 
-  // A vector that the library refills through an array: `known` is the
-  // interface's own count for the collection. The library never gets more
-  // room than it is told about, and never more entries are read back than
-  // the array holds, whatever count it reports.
+  // A vector that the library refills through an array. `count` is the
+  // proxy's own query for the collection's size, asked only once the member
+  // is known to be there. The library never gets more room than it is told
+  // about, and never more entries are read back than the array holds,
+  // whatever count it reports.
   template <class Fn, class T>
-  void ForwardArray(Fn Struct::*member, size_t known,
+  void ForwardArray(Fn Struct::*member, size_t (ProxyClass::*count)(),
                     std::vector<T>& items) const {
+    TransferArray(member, count, items, false);
+  }
+
+  // The same for a vector that is output only: what it held is dropped,
+  // but only when the library is asked at all.
+  template <class Fn, class T>
+  void ForwardArrayOut(Fn Struct::*member, size_t (ProxyClass::*count)(),
+                       std::vector<T>& items) const {
+    TransferArray(member, count, items, true);
+  }
+
+ private:
+  template <class Fn, class T>
+  void TransferArray(Fn Struct::*member, size_t (ProxyClass::*count)(),
+                     std::vector<T>& items, bool output_only) const {
     typedef std::tuple_element_t<1, typename FunctionTraits<Fn>::Arguments>
         ElementPointer;
     typedef std::remove_pointer_t<ElementPointer> Element;
     Struct* structure = GetStruct();
     Fn call = Present(structure, member);
     if (!call) return;
-    const size_t capacity = std::max(known, items.size());
+    if (output_only) items.clear();
+    ProxyClass* self =
+        const_cast<ProxyClass*>(static_cast<const ProxyClass*>(this));
+    const size_t capacity = std::max((self->*count)(), items.size());
     std::unique_ptr<Element[]> array(capacity ? new Element[capacity]()
                                               : nullptr);
     for (size_t i = 0; i < items.size(); ++i)
       array[i] = ArrayEntryToLibrary(items[i]);
-    size_t count = capacity;
-    call(structure, &count, array.get());
+    size_t filled = capacity;
+    call(structure, &filled, array.get());
     items.clear();
-    count = std::min(count, capacity);
-    for (size_t i = 0; i < count; ++i)
+    filled = std::min(filled, capacity);
+    for (size_t i = 0; i < filled; ++i)
       items.push_back(ArrayEntryFromLibrary<T>(array[i]));
   }
 
- private:
   template <class Fn>
   static Fn Present(Struct* structure, Fn Struct::*member) {
     Fn* field = &(structure->*member);

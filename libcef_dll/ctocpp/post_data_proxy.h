@@ -15,7 +15,7 @@ class CefPostDataProxy final
   }
   size_t GetElementCount() override { return Forward(&S::get_element_count); }
   void GetElements(ElementVector& elements) override {
-    ForwardArray(&S::get_elements, GetElementCount(), elements);
+    ForwardArray(&S::get_elements, &CefPostDataProxy::GetElementCount, elements);
   }
   bool RemoveElement(CefRefPtr<CefPostDataElement> element) override {
     return Forward(&S::remove_element, Required(element));

@@ -42,7 +42,8 @@ class CefPrintSettingsProxy final
     return Forward(&S::get_page_ranges_count);
   }
   void GetPageRanges(PageRangeList& ranges) override {
-    ForwardArray(&S::get_page_ranges, GetPageRangesCount(), ranges);
+    ForwardArray(&S::get_page_ranges, &CefPrintSettingsProxy::GetPageRangesCount,
+                 ranges);
   }
   void SetSelectionOnly(bool selection_only) override {
     Forward(&S::set_selection_only, selection_only);

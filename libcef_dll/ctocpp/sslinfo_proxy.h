@@ -43,12 +43,12 @@ class CefSSLInfoProxy final
   // library with a reference each, and the library overwrites its slots, so
   // those references would never come back: the list is emptied first.
   void GetDEREncodedIssuerChain(IssuerChainBinaryList& chain) override {
-    chain.clear();
-    ForwardArray(&S::get_derencoded_issuer_chain, GetIssuerChainSize(), chain);
+    ForwardArrayOut(&S::get_derencoded_issuer_chain,
+                    &CefSSLInfoProxy::GetIssuerChainSize, chain);
   }
   void GetPEMEncodedIssuerChain(IssuerChainBinaryList& chain) override {
-    chain.clear();
-    ForwardArray(&S::get_pemencoded_issuer_chain, GetIssuerChainSize(), chain);
+    ForwardArrayOut(&S::get_pemencoded_issuer_chain,
+                    &CefSSLInfoProxy::GetIssuerChainSize, chain);
   }
 };
 

@@ -1,3 +1,4 @@
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -437,6 +438,48 @@ TEST_F(UiProxyTest, IssuerChainsReplaceTheListWithoutLeaking) {
       EXPECT_EQ(fake::RefsOf(StructOf(entry)), 1);
     }
     EXPECT_EQ(fake::RefsOf(old), 0) << "a dropped entry kept a reference";
+  }
+}
+
+int g_size_queries = 0;
+size_t CEF_CALLBACK CountedIssuers(cef_sslinfo_t*) {
+  ++g_size_queries;
+  return 2;
+}
+
+// Without the array member the library is not asked anything, not even the
+// chain's size, and the caller's list stays as it was.
+TEST_F(UiProxyTest, AbsentIssuerChainLeavesTheListAlone) {
+  typedef void (CefSSLInfo::*Getter)(CefSSLInfo::IssuerChainBinaryList&);
+  const struct {
+    Getter getter;
+    size_t size;  // the structure ends before the chain's member
+  } cases[] = {
+      {&CefSSLInfo::GetDEREncodedIssuerChain,
+       offsetof(cef_sslinfo_t, get_derencoded_issuer_chain)},
+      {&CefSSLInfo::GetPEMEncodedIssuerChain,
+       offsetof(cef_sslinfo_t, get_pemencoded_issuer_chain)},
+  };
+  for (const auto& c : cases) {
+    for (const bool short_size : {true, false}) {
+      SCOPED_TRACE(short_size ? "short structure" : "null member");
+      cef_sslinfo_t* info = fake::NewObject<cef_sslinfo_t>(
+          short_size ? c.size : sizeof(cef_sslinfo_t));
+      info->get_issuer_chain_size = &CountedIssuers;
+      if (short_size) {
+        info->get_derencoded_issuer_chain = &Issuers;
+        info->get_pemencoded_issuer_chain = &Issuers;
+      }
+      CefRefPtr<CefSSLInfo> proxy = CefSSLInfoProxy::Wrap(info);
+      CefSSLInfo::IssuerChainBinaryList chain{
+          CefBinaryValueProxy::Wrap(fake::NewObject<cef_binary_value_t>())};
+      const cef_binary_value_t* kept = StructOf(chain[0]);
+      g_size_queries = 0;
+      ((*proxy).*c.getter)(chain);
+      EXPECT_EQ(g_size_queries, 0);
+      ASSERT_EQ(chain.size(), 1u);
+      EXPECT_EQ(StructOf(chain[0]), kept);
+    }
   }
 }
 
