@@ -5,16 +5,20 @@
 #include "include/cef_browser.h"
 #include "include/cef_callbacks.h"
 #include "include/cef_client.h"
+#include "include/cef_command_line.h"
 #include "include/cef_context_menu.h"
 #include "include/cef_dom.h"
 #include "include/cef_download_item.h"
 #include "include/cef_frame.h"
 #include "include/cef_print_handler.h"
 #include "include/cef_print_settings.h"
+#include "include/cef_scheme.h"
 #include "include/cef_process_message.h"
 #include "include/cef_request.h"
 #include "include/cef_v8.h"
 #include "include/cef_values.h"
+#include "libcef_dll/adapters/app_adapter.h"
+#include "libcef_dll/adapters/browser_process_handler_adapter.h"
 #include "libcef_dll/adapters/client_adapter.h"
 #include "libcef_dll/adapters/context_menu_handler_adapter.h"
 #include "libcef_dll/adapters/display_handler_adapter.h"
@@ -496,6 +500,77 @@ class RecordingPrint : public CefPrintHandler, public walk::Recording {
   }
   IMPLEMENT_REFCOUNTING(RecordingPrint);
 };
+
+class RecordingApp : public CefApp, public walk::Recording {
+ public:
+  void OnBeforeCommandLineProcessing(
+      const CefString& process_type,
+      CefRefPtr<CefCommandLine> command_line) override {
+    Noted(0, process_type, command_line);
+  }
+  void OnRegisterCustomSchemes(
+      CefRefPtr<CefSchemeRegistrar> registrar) override {
+    Noted(1, registrar);
+  }
+  CefRefPtr<CefResourceBundleHandler> GetResourceBundleHandler() override {
+    Noted(2);
+    return Reply<CefRefPtr<CefResourceBundleHandler>>();
+  }
+  CefRefPtr<CefBrowserProcessHandler> GetBrowserProcessHandler() override {
+    Noted(3);
+    return Reply<CefRefPtr<CefBrowserProcessHandler>>();
+  }
+  CefRefPtr<CefRenderProcessHandler> GetRenderProcessHandler() override {
+    Noted(4);
+    return Reply<CefRefPtr<CefRenderProcessHandler>>();
+  }
+  IMPLEMENT_REFCOUNTING(RecordingApp);
+};
+
+class RecordingBrowserProcess : public CefBrowserProcessHandler,
+                                public walk::Recording {
+ public:
+  void OnContextInitialized() override { Noted(0); }
+  void OnBeforeChildProcessLaunch(
+      CefRefPtr<CefCommandLine> command_line) override {
+    Noted(1, command_line);
+  }
+  void OnRenderProcessThreadCreated(
+      CefRefPtr<CefListValue> extra_info) override {
+    Noted(2, extra_info);
+  }
+  CefRefPtr<CefPrintHandler> GetPrintHandler() override {
+    Noted(3);
+    return Reply<CefRefPtr<CefPrintHandler>>();
+  }
+  IMPLEMENT_REFCOUNTING(RecordingBrowserProcess);
+};
+
+TEST_F(ClientAdaptersTest, AppEveryMember) {
+  typedef cef_app_t S;
+  walk::WalkAdapter<CefAppAdapter, RecordingApp>({
+      Row<&S::on_before_command_line_processing>(
+          Value(kNoText), Need(Object<cef_command_line_t>()))
+          .Sees("\"\", object"),
+      Row<&S::on_register_custom_schemes>(
+          Need(Object<cef_scheme_registrar_t>())),
+      Row<&S::get_resource_bundle_handler>(),
+      Row<&S::get_browser_process_handler>(),
+      Row<&S::get_render_process_handler>(),
+  });
+}
+
+TEST_F(ClientAdaptersTest, BrowserProcessHandlerEveryMember) {
+  typedef cef_browser_process_handler_t S;
+  walk::WalkAdapter<CefBrowserProcessHandlerAdapter, RecordingBrowserProcess>({
+      Row<&S::on_context_initialized>(),
+      Row<&S::on_before_child_process_launch>(
+          Need(Object<cef_command_line_t>())),
+      Row<&S::on_render_process_thread_created>(
+          Need(Object<cef_list_value_t>())),
+      Row<&S::get_print_handler>(),
+  });
+}
 
 TEST_F(ClientAdaptersTest, RenderProcessHandlerEveryMember) {
   typedef cef_render_process_handler_t S;
