@@ -22,10 +22,7 @@
 #include "runtime/runtime_state.h"
 #include "runtime/task_runner.h"
 #include "runtime/text.h"
-
-#if defined(CEFRT_WITH_GTK)
-#include "runtime/gtk_pump.h"
-#endif
+#include "runtime/ui_toolkit.h"
 
 namespace cefrt {
 
@@ -154,6 +151,13 @@ std::filesystem::path ConfiguredUserDataPath() {
   return rt.initialized ? rt.user_data_dir : std::filesystem::path();
 }
 
+Clock::time_point RunDueUiTasks() {
+  std::shared_ptr<TaskRunner> ui = RunnerFor(TID_UI);
+  if (!ui || !ui->RunsOnCurrentThread())
+    return Clock::time_point::max();
+  return ui->RunDueTasks(false);
+}
+
 }  // namespace cefrt
 
 using cefrt::State;
@@ -199,15 +203,12 @@ int cef_initialize(const cef_main_args_t* args, const cef_settings_t* settings,
 
   const std::vector<std::string> argv = cefrt::platform::ProcessArguments(args);
   std::unique_ptr<cefrt::MessagePump> pump;
-#if defined(CEFRT_WITH_GTK)
-  // GTK lives on one thread; with the loop on a thread of its own the UI
-  // thread runs without a toolkit.
+  // The window system lives on one thread; with the loop on a thread of its
+  // own the UI thread runs without one.
   if (!copy.multi_threaded_message_loop) {
-    std::vector<std::string> gtk_argv = argv;
-    if (cefrt::InitializeGtk(&gtk_argv))
-      pump = cefrt::CreateGtkMessagePump();
+    std::vector<std::string> toolkit_argv = argv;
+    pump = cefrt::CreateUiMessagePump(&toolkit_argv);
   }
-#endif
   if (!pump)
     pump = cefrt::CreateDefaultMessagePump();
   auto ui = std::make_shared<cefrt::TaskRunner>(std::move(pump));
@@ -238,9 +239,7 @@ int cef_initialize(const cef_main_args_t* args, const cef_settings_t* settings,
                        : cefrt::Absolute(rt.settings.cache_path).u16string();
   env.accept_language_list = rt.settings.accept_language_list;
   env.user_agent = rt.settings.user_agent;
-#if defined(CEFRT_WITH_GTK)
   cefrt::ConfigureBrowsers(env);
-#endif
   cefrt::PostContextInitialized(the_app);
   return 1;
 }
@@ -276,9 +275,7 @@ void cef_shutdown(void) {
     if (runner)
       runner->JoinThread();
   }
-#if defined(CEFRT_WITH_GTK)
   cefrt::ShutdownBrowsers();
-#endif
   cefrt::ReleaseStruct(app);
   cefrt::ReleaseGlobalCommandLine();
   cefrt::SetMinLogSeverity(LOGSEVERITY_DEFAULT);
@@ -289,10 +286,7 @@ void cef_do_message_loop_work(void) {
   auto ui = cefrt::UiRunnerOnThisThread("cef_do_message_loop_work");
   if (!ui)
     return;
-#if defined(CEFRT_WITH_GTK)
-  if (cefrt::GtkInitialized())
-    cefrt::DispatchPendingGtkEvents();
-#endif
+  cefrt::DispatchPendingUiEvents();
   ui->RunDueTasks(false);
 }
 

@@ -4,11 +4,18 @@
 
 #include <filesystem>
 
+#include "runtime/message_pump.h"
+
 namespace cefrt {
 
 // The settings' user data directory (or else the cache directory), made
 // absolute; empty when not initialised or neither was given.
 std::filesystem::path ConfiguredUserDataPath();
+
+// Runs the UI thread's due tasks, for a window system's nested loops (modal
+// dialogs) that keep the runtime's own loop from running; returns when the
+// next task is due. Only on the UI thread.
+Clock::time_point RunDueUiTasks();
 
 }  // namespace cefrt
 

@@ -18,33 +18,6 @@
 
 extern "C" {
 
-#if !defined(CEFRT_WITH_GTK)
-int cef_browser_host_create_browser(
-    const cef_window_info_t* windowInfo, struct _cef_client_t* client,
-    const cef_string_t* url, const cef_browser_settings_t* settings,
-    struct _cef_request_context_t* request_context) {
-  (void)windowInfo;
-  cefrt::ReleaseStruct(client);
-  (void)url;
-  (void)settings;
-  cefrt::ReleaseStruct(request_context);
-  return 0;
-}
-
-cef_browser_t* cef_browser_host_create_browser_sync(
-    const cef_window_info_t* windowInfo, struct _cef_client_t* client,
-    const cef_string_t* url, const cef_browser_settings_t* settings,
-    struct _cef_request_context_t* request_context) {
-  (void)windowInfo;
-  cefrt::ReleaseStruct(client);
-  (void)url;
-  (void)settings;
-  cefrt::ReleaseStruct(request_context);
-  return nullptr;
-}
-
-#endif  // !CEFRT_WITH_GTK
-
 cef_cookie_manager_t* cef_cookie_manager_create_manager(
     const cef_string_t* path, int persist_session_cookies,
     struct _cef_completion_callback_t* callback) {

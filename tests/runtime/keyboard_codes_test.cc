@@ -3,7 +3,7 @@
 
 #include "gtest/gtest.h"
 #include "include/capi/cef_types_capi.h"
-#include "runtime/keyboard_codes.h"
+#include "runtime/gtk/keyboard_codes.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The UI thread's pump when a display is available: GTK's main loop.
-#ifndef CEF_RUNTIME_GTK_PUMP_H_
-#define CEF_RUNTIME_GTK_PUMP_H_
+#ifndef CEF_RUNTIME_GTK_GTK_PUMP_H_
+#define CEF_RUNTIME_GTK_GTK_PUMP_H_
 
 #include <memory>
 #include <string>
@@ -24,4 +24,4 @@ void DispatchPendingGtkEvents();
 
 }  // namespace cefrt
 
-#endif  // CEF_RUNTIME_GTK_PUMP_H_
+#endif  // CEF_RUNTIME_GTK_GTK_PUMP_H_

@@ -1,4 +1,5 @@
-#include "runtime/gtk_pump.h"
+#include "runtime/gtk/gtk_pump.h"
+#include "runtime/ui_toolkit.h"
 
 #include <gtk/gtk.h>
 #include <stdlib.h>
@@ -95,6 +96,20 @@ void DispatchPendingGtkEvents() {
   // Bounded: a source that keeps itself ready must not hold the caller.
   for (int i = 0; i < 100 && g_main_context_iteration(nullptr, FALSE); ++i) {
   }
+}
+
+}  // namespace cefrt
+
+namespace cefrt {
+
+std::unique_ptr<MessagePump> CreateUiMessagePump(
+    std::vector<std::string>* argv) {
+  return InitializeGtk(argv) ? CreateGtkMessagePump() : nullptr;
+}
+
+void DispatchPendingUiEvents() {
+  if (GtkInitialized())
+    DispatchPendingGtkEvents();
 }
 
 }  // namespace cefrt

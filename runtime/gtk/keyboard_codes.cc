@@ -1,4 +1,4 @@
-#include "runtime/keyboard_codes.h"
+#include "runtime/gtk/keyboard_codes.h"
 
 #include <gdk/gdk.h>
 

@@ -1,7 +1,7 @@
 // GDK key values and modifier state in the library's terms: Windows
 // virtual-key codes and EVENTFLAG_* bits.
-#ifndef CEF_RUNTIME_KEYBOARD_CODES_H_
-#define CEF_RUNTIME_KEYBOARD_CODES_H_
+#ifndef CEF_RUNTIME_GTK_KEYBOARD_CODES_H_
+#define CEF_RUNTIME_GTK_KEYBOARD_CODES_H_
 
 #include <stdint.h>
 
@@ -16,4 +16,4 @@ uint32_t EventFlagsFor(unsigned state, unsigned keyval);
 
 }  // namespace cefrt
 
-#endif  // CEF_RUNTIME_KEYBOARD_CODES_H_
+#endif  // CEF_RUNTIME_GTK_KEYBOARD_CODES_H_

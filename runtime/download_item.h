@@ -1,0 +1,78 @@
+// A download as the program sees it: the item, the answer to
+// on_before_download and the item's callback. The platform subclass moves
+// the bytes and asks the user where to put them.
+#ifndef CEF_RUNTIME_DOWNLOAD_ITEM_H_
+#define CEF_RUNTIME_DOWNLOAD_ITEM_H_
+
+#include <stdint.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+
+#include "include/capi/cef_download_item_capi.h"
+#include "runtime/browser.h"
+#include "runtime/counted.h"
+
+namespace cefrt {
+
+class DownloadItem : public CountedStruct<cef_download_item_t> {
+ public:
+  enum class State { kInProgress, kComplete, kCanceled, kInterrupted };
+
+  Browser* browser() const { return browser_.get(); }
+  State state() const { return state_; }
+  bool answered() const { return answered_; }
+  bool finished() const { return finished_; }
+
+  // The answer to on_before_download.
+  void Continue(const std::u16string& path, bool show_dialog);
+  // Stops the transfer; the platform reports the end through Finish.
+  virtual void Cancel() = 0;
+
+ protected:
+  DownloadItem(Browser* browser, const std::u16string& url);
+  ~DownloadItem() override;
+
+  // The item keeps itself alive from Begin until Finish.
+  void Begin();
+  // Asks the program where to put it; `suggested` is the file name.
+  void Decide(const std::u16string& suggested);
+  // The transfer's destination is settled: `path` is where it goes.
+  void SetDestination(const std::filesystem::path& path);
+  // Tells the program about progress, once it has placed the download.
+  void Updated();
+  void Finish(State state);
+
+  virtual int64_t TotalBytes() = 0;  // 0 when unknown
+  virtual int64_t ReceivedBytes() = 0;
+  virtual std::u16string CurrentUrl() = 0;
+  virtual std::u16string MimeType() = 0;
+  virtual std::u16string ContentDisposition() = 0;
+  // Where a relative name goes.
+  virtual std::filesystem::path DefaultDirectory() = 0;
+  // Shows the save dialog over the browser's window, proposing `proposed`;
+  // ends in SetDestination or Cancel, now or later.
+  virtual void ChooseDestination(const std::filesystem::path& proposed) = 0;
+  // Starts or redirects the writing to `path`; false when it cannot.
+  virtual bool WriteTo(const std::filesystem::path& path) = 0;
+
+ private:
+  Ref<Browser> browser_;
+  const uint32_t id_;
+  State state_ = State::kInProgress;
+  bool answered_ = false;
+  bool finished_ = false;
+  bool begun_ = false;
+  const std::u16string url_;
+  std::u16string suggested_;
+  std::u16string full_path_;
+  std::chrono::system_clock::time_point start_, end_;
+  std::chrono::steady_clock::time_point started_;
+
+  friend struct DownloadItemAccess;
+};
+
+}  // namespace cefrt
+
+#endif  // CEF_RUNTIME_DOWNLOAD_ITEM_H_

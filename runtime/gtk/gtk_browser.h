@@ -1,0 +1,105 @@
+// A browser on GTK 3 and WebKitGTK: one top-level GtkWindow holding one
+// WebKitWebView.
+#ifndef CEF_RUNTIME_GTK_GTK_BROWSER_H_
+#define CEF_RUNTIME_GTK_GTK_BROWSER_H_
+
+#include <gtk/gtk.h>
+#include <webkit2/webkit2.h>
+
+#include <string>
+
+#include "runtime/browser.h"
+#include "runtime/menu_model.h"
+
+namespace cefrt {
+
+class GtkBrowser : public Browser {
+ public:
+  GtkBrowser(cef_client_t* client, bool popup, GtkWindow* opener);
+
+  // Creates the window and the view; `related` is the opener's view for a
+  // pop-up the page asked for, which WebKit then loads itself.
+  void Open(const cef_window_info_t* info,
+            const cef_browser_settings_t* settings, const std::string& url,
+            WebKitWebView* related);
+
+  WebKitWebView* view() const { return view_; }
+  GtkWindow* window() const { return window_ ? GTK_WINDOW(window_) : nullptr; }
+
+  bool HasView() const override { return view_ != nullptr; }
+  bool CanGoBack() override;
+  bool CanGoForward() override;
+  void GoBack() override;
+  void GoForward() override;
+  bool IsLoading() override;
+  void Reload(bool ignore_cache) override;
+  void StopLoad() override;
+  bool HasDocument() override;
+
+  std::u16string Url() override;
+  void LoadUrl(const std::string& url) override;
+  void LoadString(const std::string& html, const std::string& url) override;
+  void RunEditCommand(EditCommand command) override;
+  void GetSource(cef_string_visitor_t* visitor) override;
+  void GetText(cef_string_visitor_t* visitor) override;
+  void ExecuteScript(const std::string& code,
+                     const std::string& script_url) override;
+  bool IsFocused() override;
+
+  cef_window_handle_t WindowHandle() override;
+  cef_window_handle_t OpenerHandle() override;
+  void Focus() override;
+  void SetVisible(bool visible) override;
+  double ZoomLevel() override;
+  void SetZoomLevel(double level) override;
+  void Print() override;
+  void Find(const std::string& text, bool forward, bool match_case,
+            bool find_next) override;
+  void StopFinding() override;
+  void ShowDevTools() override;
+  void CloseDevTools() override;
+  void StartDownload(const std::string& url) override;
+
+  void RequestClose(bool force) override;
+
+ protected:
+  void DestroyView() override;
+
+ private:
+  ~GtkBrowser() override = default;
+
+  void Connect();
+  void OnLoadChanged(WebKitLoadEvent event);
+  bool OnLoadFailed(const char* uri, const GError* error);
+  bool OnContextMenu(WebKitContextMenu* menu, GdkEvent* event,
+                     WebKitHitTestResult* hit);
+  void OnContextMenuDismissed();
+  bool OnKey(GdkEventKey* event);
+  GtkWidget* OnCreate(WebKitNavigationAction* action);
+  void OnReadyToShow();
+
+  GtkWindow* opener_;
+  bool show_on_ready_ = false;
+  bool default_size_ = false;
+  GtkWidget* window_ = nullptr;
+  WebKitWebView* view_ = nullptr;
+  WebKitUserContentManager* content_ = nullptr;
+  bool editable_focus_ = false;
+  bool load_failed_ = false;
+  Ref<MenuModel> menu_;  // the shown menu's model while it is up
+  Ref<ContextMenuParams> menu_params_;
+};
+
+GtkBrowser* GtkBrowserForView(WebKitWebView* view);
+
+// The web context all browsers share, made on first use.
+WebKitWebContext* SharedWebContext();
+void ReleaseSharedWebContext();
+// WebKit's settings for a browser, from the library's.
+WebKitSettings* WebSettingsFor(const cef_browser_settings_t* settings);
+// Follows the shared context's downloads that come from our views.
+void OnDownloadStarted(WebKitWebContext*, WebKitDownload* download, gpointer);
+
+}  // namespace cefrt
+
+#endif  // CEF_RUNTIME_GTK_GTK_BROWSER_H_

@@ -1,0 +1,88 @@
+// The frame's members on a WebKitWebView.
+#include "runtime/gtk/gtk_browser.h"
+#include "runtime/text.h"
+
+namespace cefrt {
+
+std::u16string GtkBrowser::Url() {
+  const gchar* uri = webkit_web_view_get_uri(view_);
+  return Utf8ToU16(uri ? uri : "");
+}
+
+void GtkBrowser::LoadUrl(const std::string& url) {
+  webkit_web_view_load_uri(view_, url.c_str());
+}
+
+void GtkBrowser::LoadString(const std::string& html, const std::string& url) {
+  webkit_web_view_load_alternate_html(view_, html.c_str(), url.c_str(),
+                                      url.c_str());
+}
+
+void GtkBrowser::RunEditCommand(EditCommand command) {
+  const char* name = nullptr;
+  switch (command) {
+    case EditCommand::kUndo: name = WEBKIT_EDITING_COMMAND_UNDO; break;
+    case EditCommand::kRedo: name = WEBKIT_EDITING_COMMAND_REDO; break;
+    case EditCommand::kCut: name = WEBKIT_EDITING_COMMAND_CUT; break;
+    case EditCommand::kCopy: name = WEBKIT_EDITING_COMMAND_COPY; break;
+    case EditCommand::kPaste: name = WEBKIT_EDITING_COMMAND_PASTE; break;
+    case EditCommand::kDelete: name = "Delete"; break;
+    case EditCommand::kSelectAll:
+      name = WEBKIT_EDITING_COMMAND_SELECT_ALL;
+      break;
+  }
+  webkit_web_view_execute_editing_command(view_, name);
+}
+
+void GtkBrowser::GetSource(cef_string_visitor_t* visitor) {
+  WebKitWebResource* main = webkit_web_view_get_main_resource(view_);
+  if (!main) {
+    ReleaseStruct(visitor);
+    return;
+  }
+  webkit_web_resource_get_data(
+      main, nullptr,
+      +[](GObject* resource, GAsyncResult* result, gpointer data) {
+        gsize length = 0;
+        guchar* bytes = webkit_web_resource_get_data_finish(
+            WEBKIT_WEB_RESOURCE(resource), result, &length, nullptr);
+        Visit(static_cast<cef_string_visitor_t*>(data),
+              Utf8ToU16(std::string(reinterpret_cast<char*>(bytes), length)));
+        g_free(bytes);
+      },
+      visitor);
+}
+
+void GtkBrowser::GetText(cef_string_visitor_t* visitor) {
+  const char kScript[] = "document.body ? document.body.innerText : ''";
+  webkit_web_view_evaluate_javascript(
+      view_, kScript, -1, nullptr, nullptr, nullptr,
+      +[](GObject* view, GAsyncResult* result, gpointer data) {
+        JSCValue* value = webkit_web_view_evaluate_javascript_finish(
+            WEBKIT_WEB_VIEW(view), result, nullptr);
+        std::u16string text;
+        if (value && jsc_value_is_string(value)) {
+          gchar* str = jsc_value_to_string(value);
+          text = Utf8ToU16(str ? str : "");
+          g_free(str);
+        }
+        if (value)
+          g_object_unref(value);
+        Visit(static_cast<cef_string_visitor_t*>(data), text);
+      },
+      visitor);
+}
+
+void GtkBrowser::ExecuteScript(const std::string& code,
+                               const std::string& script_url) {
+  webkit_web_view_evaluate_javascript(
+      view_, code.c_str(), static_cast<gssize>(code.size()), nullptr,
+      script_url.empty() ? nullptr : script_url.c_str(), nullptr, nullptr,
+      nullptr);
+}
+
+bool GtkBrowser::IsFocused() {
+  return gtk_widget_has_focus(GTK_WIDGET(view_));
+}
+
+}  // namespace cefrt
