@@ -5,14 +5,19 @@
 #define CEF_LIBCEF_DLL_MEMBER_TRAITS_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <tuple>
 
 #include "include/capi/cef_base_capi.h"
 
 // True when the pointer-sized member at `field` lies inside the `size` that
 // the library gave the structure starting at `base`. A structure built
-// against an older interface is shorter.
-bool CoversMember(const cef_base_t* base, const void* field);
+// against an older interface is shorter. Inline: every proxied call asks.
+inline bool CoversMember(const cef_base_t* base, const void* field) {
+  const size_t offset = static_cast<size_t>(reinterpret_cast<uintptr_t>(field) -
+                                            reinterpret_cast<uintptr_t>(base));
+  return base->size >= offset + sizeof(void*);
+}
 
 // Every structure starts with its cef_base_t, the bare base included.
 template <class Struct>
