@@ -74,6 +74,10 @@ class CefRefPtr {
   CefRefPtr(const CefRefPtr<U>& other) : ptr_(other.get()) {  // NOLINT
     if (ptr_) ptr_->AddRef();
   }
+  // Hands the reference over: no count changes, and `other` is left null.
+  CefRefPtr(CefRefPtr<T>&& other) noexcept : ptr_(other.ptr_) {
+    other.ptr_ = nullptr;
+  }
   ~CefRefPtr() {
     if (ptr_) ptr_->Release();
   }
@@ -98,6 +102,10 @@ class CefRefPtr {
   template <class U>
   CefRefPtr<T>& operator=(const CefRefPtr<U>& other) {
     return *this = other.get();
+  }
+  CefRefPtr<T>& operator=(CefRefPtr<T>&& other) noexcept {
+    CefRefPtr<T>(static_cast<CefRefPtr<T>&&>(other)).swap(*this);
+    return *this;
   }
 
   void swap(CefRefPtr<T>& other) {

@@ -407,7 +407,9 @@ template <class S, class I>
 struct ProgramArg<S*, CefRefPtr<I>> {
   explicit ProgramArg(S* structure)
       : object_(Bridge<I>::FromLibrary(structure)) {}
-  CefRefPtr<I> get() const { return object_; }
+  // Asked once per call: a by-value parameter takes the reference over
+  // instead of counting one more; a const reference parameter just binds.
+  CefRefPtr<I>&& get() { return std::move(object_); }
   CefRefPtr<I> object_;
 };
 template <class S, class I>

@@ -51,10 +51,11 @@ class ObjectProxy : public Interface, public ProxyObject {
     WrapperStruct* record = new WrapperStruct;
     record->type_ = ProxyClass::kWrapperType;
     record->struct_ = structure;
-    CefRefPtr<Interface> proxy(new (record->object_) ProxyClass());
-    // The proxy's own reference now stands for the one that came along.
-    ReleaseStructure(structure);
-    return proxy;
+    ProxyClass* proxy = new (record->object_) ProxyClass();
+    // The proxy's first reference is the one that came along: counting it
+    // again in the library only to drop it would cost two calls.
+    proxy->adopting_ = true;
+    return CefRefPtr<Interface>(proxy);
   }
 
   // The structure, with one new reference that goes to the library.
@@ -76,8 +77,12 @@ class ObjectProxy : public Interface, public ProxyObject {
   }
 
   void AddRef() const override {
-    cef_base_t* base = BaseOf(GetStruct());
-    if (base->add_ref) base->add_ref(base);
+    if (adopting_) {
+      adopting_ = false;  // only Wrap sets it, before anyone else sees us
+    } else {
+      cef_base_t* base = BaseOf(GetStruct());
+      if (base->add_ref) base->add_ref(base);
+    }
     count_.Increment();
   }
 
@@ -216,6 +221,7 @@ class ObjectProxy : public Interface, public ProxyObject {
   void* RecordStruct() const override { return GetStruct(); }
 
   RefCounter count_;
+  mutable bool adopting_ = false;
 };
 
 #endif  // CEF_LIBCEF_DLL_CTOCPP_OBJECT_PROXY_H_
