@@ -40,6 +40,17 @@ ScreenSize PrimaryScreenSize() {
   // Without a display there is no screen to cover; a common laptop size keeps
   // the window usable wherever it ends up.
   ScreenSize size = {1280, 800};
+  // The library's toolkit is up by the time a window is placed: asking it
+  // spares a second connection to the X server during start-up.
+  if (GdkDisplay* gdk = gdk_display_get_default()) {
+    GdkMonitor* monitor = gdk_display_get_primary_monitor(gdk);
+    if (!monitor) monitor = gdk_display_get_monitor(gdk, 0);
+    if (monitor) {
+      GdkRectangle geometry;
+      gdk_monitor_get_geometry(monitor, &geometry);
+      return {geometry.width, geometry.height};
+    }
+  }
   if (Display* display = XOpenDisplay(nullptr)) {
     const int screen = DefaultScreen(display);
     size = {DisplayWidth(display, screen), DisplayHeight(display, screen)};
