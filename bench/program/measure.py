@@ -80,6 +80,20 @@ def alive(pid):
     return stat[stat.rfind(")") + 2] != "Z"
 
 
+def cpu_ms(pids):
+    """User and system time so far, summed over `pids`."""
+    ticks = 0
+    for pid in pids:
+        try:
+            with open("/proc/%d/stat" % pid) as f:
+                stat = f.read()
+        except OSError:
+            continue
+        fields = stat[stat.rfind(")") + 2:].split()
+        ticks += int(fields[11]) + int(fields[12])  # utime, stime
+    return ticks * 1000.0 / os.sysconf("SC_CLK_TCK")
+
+
 def pss_kib(pids):
     total = 0
     for pid in pids:
@@ -124,9 +138,14 @@ def run_once(subject, watch, title, settle):
                                stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     seen = {}
+    cpu = None
     for line in watcher.stdout:
         what, ns = line.split()
         seen[what] = int(ns)
+        if what == "painted":
+            # What the start cost in CPU, which a loaded machine disturbs
+            # less than the wall clock.
+            cpu = cpu_ms(process_tree(process.pid))
     watcher.wait()
     if len(seen) < 2:
         print("measure: %s: not titled and painted within 30 s (%s)"
@@ -163,6 +182,7 @@ def run_once(subject, watch, title, settle):
     return {"titled_ms": (seen["titled"] - start) / 1e6,
             "painted_ms": (seen["painted"] - start) / 1e6,
             "pss_mib": pss / 1024.0,
+            "cpu_to_paint_ms": cpu,
             "close_ms": (gone - requested) / 1e6,
             "processes": len(tree)}
 
@@ -235,7 +255,8 @@ def measure(args):
         result = {}
         for name, figures in runs.items():
             result[name] = {key: summary([f[key] for f in figures])
-                            for key in ("titled_ms", "painted_ms", "pss_mib",
+                            for key in ("titled_ms", "painted_ms",
+                                        "cpu_to_paint_ms", "pss_mib",
                                         "close_ms", "processes")}
             result[name]["failed_runs"] = args.runs - len(figures)
         return result
