@@ -23,8 +23,9 @@ import time
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 URL = "http://127.0.0.1:88/quillbook/loginIndex"
 HEADER_RGB = "24466b"
-# A strip of the header clear of its links and brand, at the screen's centre.
-HEADER_REGION = ("940", "20", "40", "8")
+# Columns of the header clear of its links and brand, at the screen's centre;
+# tall enough to find the header below a browser's own title bar.
+HEADER_REGION = ("940", "0", "40", "150")
 SCREEN = "1920x1080x24"
 
 

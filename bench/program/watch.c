@@ -3,7 +3,7 @@
 
    watch TITLE RRGGBB X Y WIDTH HEIGHT TIMEOUT_MS
      prints "ready" once connected, then "titled NS" when a top-level window
-     is named TITLE and "painted NS" when every pixel of the region has the
+     is named TITLE and "painted NS" when a whole row of the region has the
      colour; exits 0 when both were seen, 1 at the timeout.
    watch --close
      asks every top-level window to close, as a window manager's close button
@@ -53,17 +53,22 @@ static int any_titled(Display* d, const char* title) {
   return found;
 }
 
-static int region_is(Display* d, unsigned long rgb, int x, int y, int w,
-                     int h) {
+/* True when a whole row of the region has the colour: the page may start
+   lower down when the browser draws a title bar of its own. */
+static int row_in_region(Display* d, unsigned long rgb, int x, int y, int w,
+                         int h) {
   XImage* image = XGetImage(d, DefaultRootWindow(d), x, y, (unsigned)w,
                             (unsigned)h, AllPlanes, ZPixmap);
   if (!image) return 0;
-  int all = 1;
-  for (int j = 0; j < h && all; ++j)
+  int found = 0;
+  for (int j = 0; j < h && !found; ++j) {
+    int all = 1;
     for (int i = 0; i < w && all; ++i)
       all = (XGetPixel(image, i, j) & 0xffffff) == rgb;
+    found = all;
+  }
   XDestroyImage(image);
-  return all;
+  return found;
 }
 
 static int close_all(Display* d) {
@@ -131,7 +136,7 @@ int main(int argc, char** argv) {
       printf("titled %lld\n", now_ns());
       fflush(stdout);
     }
-    if (!painted && region_is(d, rgb, x, y, w, h)) {
+    if (!painted && row_in_region(d, rgb, x, y, w, h)) {
       painted = 1;
       printf("painted %lld\n", now_ns());
       fflush(stdout);
