@@ -100,26 +100,44 @@ int Cmp(const Rec* a, const Rec* b) {
   return la < lb ? -1 : (la > lb ? 1 : 0);
 }
 
-// Stores the encoded units as an owned copy; an empty result leaves the
-// record cleared.
-template <typename Rec, typename Units>
-bool Store(const Units& units, Rec* out) {
-  using Unit = UnitOf<Rec>;
-  if (units.empty()) {
+// Stores `count` units as an owned copy, each converted to the record's
+// unit type; an empty result leaves the record cleared. The source is read
+// before the record's old content is freed, so it may be that content.
+template <typename Rec, typename Unit>
+bool StoreUnits(const Unit* units, size_t count, Rec* out) {
+  using Out = UnitOf<Rec>;
+  if (count == 0) {
     Clear(out);
     return true;
   }
-  Unit* buf = static_cast<Unit*>(malloc((units.size() + 1) * sizeof(Unit)));
+  if (count >= std::numeric_limits<size_t>::max() / sizeof(Out))
+    return false;
+  Out* buf = static_cast<Out*>(malloc((count + 1) * sizeof(Out)));
   if (!buf)
     return false;
-  for (size_t i = 0; i < units.size(); ++i)
-    buf[i] = static_cast<Unit>(units[i]);
-  buf[units.size()] = 0;
+  for (size_t i = 0; i < count; ++i)
+    buf[i] = static_cast<Out>(units[i]);
+  buf[count] = 0;
   Clear(out);
   out->str = buf;
-  out->length = units.size();
-  out->dtor = &FreeUnits<Unit>;
+  out->length = count;
+  out->dtor = &FreeUnits<Out>;
   return true;
+}
+
+template <typename Rec, typename Units>
+bool Store(const Units& units, Rec* out) {
+  return StoreUnits(units.data(), units.size(), out);
+}
+
+// Text that is all ASCII reads the same in every encoding.
+template <typename Unit>
+bool IsAscii(const Unit* src, size_t len) {
+  using U = std::make_unsigned_t<Unit>;
+  U bits = 0;
+  for (size_t i = 0; i < len; ++i)
+    bits |= static_cast<U>(src[i]);
+  return bits < 0x80;
 }
 
 template <typename Rec>
@@ -158,6 +176,9 @@ int Convert(const Unit* src, size_t len, Rec* out, bool ascii = false) {
     Clear(out);
     return 0;
   }
+  // Most text is ASCII: one pass and one allocation, no code points.
+  if (len && IsAscii(src, len))
+    return StoreUnits(src, len, out) ? 1 : 0;
   try {
     std::u32string cps;
     bool clean;

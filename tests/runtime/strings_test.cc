@@ -68,6 +68,39 @@ TEST(StringConversion, RoundTripsThroughEveryEncoding) {
   cef_string_utf8_clear(&back8);
 }
 
+// ASCII takes a short way through the conversions; text that leaves ASCII
+// anywhere, even in its last unit, must not.
+TEST(StringConversion, AsciiAndItsEdges) {
+  const std::string nul("a\0b", 3);
+  struct Case {
+    std::string utf8;
+    std::u16string utf16;
+  } const cases[] = {
+      {"plain ascii", u"plain ascii"},
+      {nul, std::u16string(u"a\0b", 3)},
+      {"\x7F", u"\x7F"},
+      {"abc\xC3\xA9", u"abc\u00E9"},
+      {"\xC3\xA9" "abc", u"\u00E9abc"},
+  };
+  for (const Case& c : cases) {
+    int ok = 0;
+    EXPECT_EQ(Utf8ToUtf16(c.utf8, &ok), c.utf16);
+    EXPECT_EQ(ok, 1);
+    EXPECT_EQ(Utf16ToUtf8(c.utf16, &ok), c.utf8);
+    EXPECT_EQ(ok, 1);
+  }
+  // The source may be the record's own text.
+  cef_string_utf8_t text = {};
+  cef_string_utf8_set("same", 4, &text, 1);
+  EXPECT_EQ(cef_string_ascii_to_utf16(text.str, text.length, nullptr), 0);
+  cef_string_wide_t wide = {};
+  ASSERT_EQ(cef_string_utf8_to_wide(text.str, text.length, &wide), 1);
+  ASSERT_EQ(cef_string_wide_to_utf8(wide.str, wide.length, &text), 1);
+  EXPECT_EQ(std::string(text.str, text.length), "same");
+  cef_string_wide_clear(&wide);
+  cef_string_utf8_clear(&text);
+}
+
 TEST(StringConversion, MalformedUtf8BecomesReplacementCharacters) {
   struct Case {
     const char* name;
