@@ -1,6 +1,6 @@
 #include "include/cef_records.h"
 
-#include "shell/platform.h"
+#include "libcef_dll/platform.h"
 
 namespace {
 
@@ -85,7 +85,8 @@ void CefWindowInfo::SetAsPopup(cef_window_handle_t parent,
   style = kPopupStyle;
   parent_window = parent;
   if (name.Equals(CefString(kShellWindowName))) {
-    const platform::ScreenSize screen = platform::PrimaryScreenSize();
+    const bridge_platform::ScreenSize screen =
+        bridge_platform::PrimaryScreenSize();
     x = 0;
     y = 0;
     width = screen.width;
@@ -93,7 +94,7 @@ void CefWindowInfo::SetAsPopup(cef_window_handle_t parent,
   } else {
     x = y = width = height = kUseDefault;
   }
-  platform::DebugLine(L"SetAsPopup");
+  bridge_platform::DebugLine(L"SetAsPopup");
   cef_string_utf16_set(name.Units(), name.Length(), &window_name, 1);
 }
 

@@ -4,7 +4,7 @@
 
 #include "include/cef_app.h"
 #include "include/cef_entry.h"
-#include "shell/platform.h"
+#include "libcef_dll/platform.h"
 #include "shell/shell_app.h"
 
 namespace shell {
@@ -24,9 +24,9 @@ int Run(const CefMainArgs& args) {
   // which would look like a sub-process that succeeded; say why and fail.
   std::string library_hash;
   if (!CefApiHashMatches(&library_hash)) {
-    platform::DebugLine(L"libcef interface mismatch: library " +
-                        Widen(library_hash) + L", program " +
-                        Widen(CEF_API_HASH_PLATFORM));
+    bridge_platform::DebugLine(L"libcef interface mismatch: library " +
+                               Widen(library_hash) + L", program " +
+                               Widen(CEF_API_HASH_PLATFORM));
     return kExitApiMismatch;
   }
 
@@ -42,7 +42,7 @@ int Run(const CefMainArgs& args) {
 
   // A library that failed to start would never end the message loop.
   if (!CefInitialize(args, settings, app, nullptr)) {
-    platform::DebugLine(L"libcef failed to initialize; exiting");
+    bridge_platform::DebugLine(L"libcef failed to initialize; exiting");
     return kExitInitializeFailed;
   }
 

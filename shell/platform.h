@@ -1,5 +1,6 @@
-// The few operating-system calls the program makes, one implementation file
-// per system.
+// The operating-system calls that only the program makes, one implementation
+// file per system. The screen size and the debug line are the bridge's
+// (libcef_dll/platform.h).
 #ifndef SHELL_PLATFORM_H_
 #define SHELL_PLATFORM_H_
 
@@ -8,17 +9,6 @@
 #include "include/capi/cef_types_capi.h"
 
 namespace platform {
-
-struct ScreenSize {
-  int width;
-  int height;
-};
-
-// The primary screen's size in pixels.
-ScreenSize PrimaryScreenSize();
-
-// One line for an attached debugger (Windows) or the error stream.
-void DebugLine(const std::wstring& text);
 
 // The title of a browser's top-level window, as the library hands it out.
 void SetWindowTitle(cef_window_handle_t window, const std::wstring& title);

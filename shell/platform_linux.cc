@@ -1,7 +1,6 @@
-#include <X11/Xlib.h>
 #include <gtk/gtk.h>
 
-#include <cstdio>
+#include <cstdint>
 #include <string>
 
 #include "shell/platform.h"
@@ -35,34 +34,6 @@ std::string Utf8(const std::wstring& text) {
 }
 
 }  // namespace
-
-ScreenSize PrimaryScreenSize() {
-  // Without a display there is no screen to cover; a common laptop size keeps
-  // the window usable wherever it ends up.
-  ScreenSize size = {1280, 800};
-  // The library's toolkit is up by the time a window is placed: asking it
-  // spares a second connection to the X server during start-up.
-  if (GdkDisplay* gdk = gdk_display_get_default()) {
-    GdkMonitor* monitor = gdk_display_get_primary_monitor(gdk);
-    if (!monitor) monitor = gdk_display_get_monitor(gdk, 0);
-    if (monitor) {
-      GdkRectangle geometry;
-      gdk_monitor_get_geometry(monitor, &geometry);
-      return {geometry.width, geometry.height};
-    }
-  }
-  if (Display* display = XOpenDisplay(nullptr)) {
-    const int screen = DefaultScreen(display);
-    size = {DisplayWidth(display, screen), DisplayHeight(display, screen)};
-    XCloseDisplay(display);
-  }
-  return size;
-}
-
-void DebugLine(const std::wstring& text) {
-  std::fprintf(stderr, "%ls\n", text.c_str());
-  std::fflush(stderr);
-}
 
 // The library's window handle here is its top-level GtkWindow.
 void SetWindowTitle(cef_window_handle_t window, const std::wstring& title) {

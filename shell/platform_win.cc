@@ -4,14 +4,6 @@
 
 namespace platform {
 
-ScreenSize PrimaryScreenSize() {
-  return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-}
-
-void DebugLine(const std::wstring& text) {
-  OutputDebugStringW((text + L"\n").c_str());
-}
-
 void SetWindowTitle(cef_window_handle_t window, const std::wstring& title) {
   SetWindowTextW(static_cast<HWND>(window), title.c_str());
 }

@@ -3,7 +3,7 @@
 #include "include/cef_browser.h"
 #include "include/cef_entry.h"
 #include "include/cef_records.h"
-#include "shell/platform.h"
+#include "libcef_dll/platform.h"
 #include "shell/shell_client.h"
 
 #ifndef PELLAVINE_START_HOST
@@ -32,7 +32,7 @@ void ShellApp::OnContextInitialized() {
   browser_settings.size = sizeof(cef_browser_settings_t);
   if (!CefBrowserHost::CreateBrowser(window_info, client, StartUrl(),
                                      browser_settings, nullptr)) {
-    platform::DebugLine(L"libcef refused to create the browser; exiting");
+    bridge_platform::DebugLine(L"libcef refused to create the browser; exiting");
     browser_refused_ = true;
     CefQuitMessageLoop();
   }

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "include/cef_records.h"
-#include "shell/platform.h"
+#include "libcef_dll/platform.h"
 #include "tests/support/debug_channel.h"
 
 namespace {
@@ -136,7 +136,8 @@ TEST(RecordHolder, PopupFeaturesCopyTheirList) {
 }
 
 TEST(CefWindowInfo, ShellWindowCoversThePrimaryScreen) {
-  const platform::ScreenSize screen = platform::PrimaryScreenSize();
+  const bridge_platform::ScreenSize screen =
+      bridge_platform::PrimaryScreenSize();
   CefWindowInfo info;
   test_support::DebugChannel debug;
   info.SetAsPopup(nullptr, CefString("Pellavine"));

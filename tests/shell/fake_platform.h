@@ -1,4 +1,5 @@
-// The shell's operating-system calls, recorded instead of made.
+// The operating-system calls of the program and of the bridge, recorded
+// instead of made.
 #ifndef TESTS_SHELL_FAKE_PLATFORM_H_
 #define TESTS_SHELL_FAKE_PLATFORM_H_
 
@@ -6,12 +7,13 @@
 #include <utility>
 #include <vector>
 
+#include "libcef_dll/platform.h"
 #include "shell/platform.h"
 
 namespace fake_platform {
 
 struct Calls {
-  platform::ScreenSize screen = {1600, 900};
+  bridge_platform::ScreenSize screen = {1600, 900};
   std::vector<std::pair<cef_window_handle_t, std::wstring>> titles;
   std::vector<std::pair<std::wstring, std::wstring>> notices;
   std::vector<std::wstring> debug_lines;
