@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "include/cef_base.h"
+#include "include/cef_logging.h"
 #include "libcef_dll/bridge.h"
 #include "libcef_dll/conversions.h"
 #include "libcef_dll/member_traits.h"
@@ -181,6 +182,8 @@ class ObjectProxy : public Interface, public ProxyObject {
     size_t filled = capacity;
     call(structure, &filled, array.get());
     items.clear();
+    CEF_DCHECK(filled <= capacity) << ": " << filled << " entries reported, "
+                                   << capacity << " room given";
     filled = std::min(filled, capacity);
     for (size_t i = 0; i < filled; ++i)
       items.push_back(ArrayEntryFromLibrary<T>(array[i]));

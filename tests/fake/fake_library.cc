@@ -5,8 +5,13 @@
 #include "include/capi/cef_task_capi.h"
 #include "include/capi/cef_values_capi.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <utility>
+
+#if defined(_WIN32)
+#include <windows.h>
+#endif
 
 namespace fake {
 
@@ -157,6 +162,18 @@ void cef_run_message_loop(void) {
   fake::Release(handler);
 }
 void cef_quit_message_loop(void) { Record("cef_quit_message_loop"); }
+
+void cef_log(const char* file, int line, int severity, const char* message) {
+  fake::Library& state = fake::State();
+  state.log.push_back(fake::LogLine{file ? file : "<null>", line, severity,
+                                    message ? message : "<null>"});
+  if (!state.last_error_after_log) return;
+#if defined(_WIN32)
+  SetLastError(*state.last_error_after_log);
+#else
+  errno = static_cast<int>(*state.last_error_after_log);
+#endif
+}
 void cef_set_osmodal_loop(int flag) { Record("cef_set_osmodal_loop", flag); }
 void cef_enable_highdpi_support(void) { Record("cef_enable_highdpi_support"); }
 int64_t cef_now_from_system_trace_time(void) {

@@ -4,7 +4,9 @@
 #ifndef TESTS_FAKE_FAKE_LIBRARY_H_
 #define TESTS_FAKE_FAKE_LIBRARY_H_
 
+#include <cstdint>
 #include <map>
+#include <optional>
 #include <utility>
 #include <string>
 #include <vector>
@@ -17,6 +19,14 @@ struct Call {
   std::string name;
   // String arguments as UTF-8, "<null>" for a null record; numbers as text.
   std::vector<std::string> args;
+};
+
+// One cef_log call.
+struct LogLine {
+  std::string file;
+  int line;
+  int severity;
+  std::string text;
 };
 
 struct Library {
@@ -42,6 +52,11 @@ struct Library {
   // The application structure that cef_initialize was given, held until
   // cef_shutdown.
   struct _cef_app_t* app = nullptr;
+  // What cef_log was given; it does not count as a call.
+  std::vector<LogLine> log;
+  // When set, cef_log leaves the thread's last-error value (GetLastError on
+  // Windows, errno elsewhere) at this, as a library call may.
+  std::optional<uint32_t> last_error_after_log;
 };
 
 Library& State();
