@@ -19,6 +19,8 @@ import json
 import os
 import secrets
 import signal
+import socket
+import struct
 import sys
 import threading
 import urllib.parse
@@ -130,13 +132,145 @@ function say(text) {
 LOGIN_TITLE = "Quillbook 登录"
 
 
+# Deterministic bytes of any length, so a client can check what it saved.
+def pattern(offset, size):
+    block = bytes(range(256)) * 256
+    out = bytearray()
+    while len(out) < size:
+        start = (offset + len(out)) % len(block)
+        out += block[start:start + size - len(out)]
+    return bytes(out)
+
+
+BIG_DOWNLOAD_BYTES = 200 * 1024 * 1024
+
+
+class Misbehaving:
+    """What the sign-in page does instead, one method per mode."""
+
+    def misbehaving(self):
+        getattr(self, "mis_" + self.server.misbehave.replace("-", "_"))()
+
+    def hang(self):
+        # Until the server stops; the client must give up on its own.
+        self.server.stopping.wait()
+        self.close_connection = True
+
+    def reset(self):
+        self.wfile.flush()
+        self.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER,
+                                   struct.pack("ii", 1, 0))
+        self.connection.close()
+        self.close_connection = True
+
+    def mis_silent(self):
+        self.hang()
+
+    def mis_reset(self):
+        body = page(LOGIN_TITLE, "<main>" + "x" * 60000 + "</main>")
+        self.send_response(200)
+        self.send_header("Content-Type", "text/html; charset=utf-8")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body[:len(body) // 3])
+        self.reset()
+
+    def mis_garbage(self):
+        self.wfile.write(bytes(range(256)) * 64)
+        self.reset()
+
+    def mis_redirect_loop(self):
+        query = urllib.parse.urlsplit(self.path).query
+        n = int(urllib.parse.parse_qs(query).get("n", ["0"])[0]) + 1
+        self.send_body(302, "text/plain; charset=utf-8", b"",
+                       [("Location", "/quillbook/loginIndex?n=%d" % n)])
+
+    def mis_status_404(self):
+        self.send_page(404, page("Quillbook 404",
+                                 "<main><h1>404</h1><p>页面不存在。</p></main>"))
+
+    def mis_status_500(self):
+        self.send_page(500, page("Quillbook 500",
+                                 "<main><h1>500</h1><p>服务器错误。</p></main>"))
+
+    def titled(self, title_bytes):
+        self.send_page(200, b"<!DOCTYPE html><html><head><meta charset=utf-8>"
+                       b"<title>" + title_bytes + b"</title></head><body>"
+                       b"<main><h1>Quillbook</h1></main></body></html>")
+
+    def mis_huge_title(self):
+        self.titled(b"Q" * (1024 * 1024))
+
+    def mis_bad_utf8_title(self):
+        self.titled(b"Quillbook \xff\xfe\xc0\x80 \xed\xa0\x80 end")
+
+    def mis_astral_title(self):
+        self.titled("Quillbook \U0001F600\U0001D11E".encode("utf-8"))
+
+    def mis_popups(self):
+        script = ("window.addEventListener('load', function() {"
+                  "  var opened = [];"
+                  "  for (var i = 0; i < 200; i++)"
+                  "    opened.push(window.open('/quillbook/help', 'p' + i,"
+                  "                            'width=200,height=100'));"
+                  "  setTimeout(function() {"
+                  "    opened.forEach(function(w) { if (w) w.close(); });"
+                  "    document.title = 'Quillbook closed ' + opened.filter("
+                  "        function(w) { return w; }).length;"
+                  "  }, 3000);"
+                  "});")
+        self.send_page(200, page("Quillbook pop-ups", "<main></main>", script))
+
+    def mis_spin(self):
+        script = ("document.title = 'Quillbook spinning';"
+                  "setTimeout(function() { for (;;) {} }, 100);")
+        self.send_page(200, page("Quillbook", "<main></main>", script))
+
+    def attachment_head(self, name, length):
+        self.send_response(200)
+        self.send_header("Content-Type", "application/octet-stream")
+        self.send_header("Content-Disposition",
+                         "attachment; filename=\"%s\"" % name)
+        self.send_header("Content-Length", str(length))
+        self.send_header("Cache-Control", "no-store")
+        self.end_headers()
+
+    def mis_download(self):
+        data = pattern(0, 100000)
+        self.attachment_head("small.bin", len(data))
+        self.wfile.write(data)
+
+    def mis_big_download(self):
+        self.attachment_head("big.bin", BIG_DOWNLOAD_BYTES)
+        chunk = 1024 * 1024
+        for offset in range(0, BIG_DOWNLOAD_BYTES, chunk):
+            self.wfile.write(pattern(offset, chunk))
+
+    def mis_stalled_download(self):
+        self.attachment_head("stalled.bin", 10 * 1024 * 1024)
+        self.wfile.write(pattern(0, 256 * 1024))
+        self.wfile.flush()
+        self.hang()
+
+    def mis_broken_download(self):
+        self.attachment_head("broken.bin", 10 * 1024 * 1024)
+        self.wfile.write(pattern(0, 3 * 1024 * 1024))
+        self.reset()
+
+
+MISBEHAVIOURS = sorted(name[4:].replace("_", "-") for name in vars(Misbehaving)
+                       if name.startswith("mis_"))
+
+
 class Quillbook(http.server.ThreadingHTTPServer):
     daemon_threads = True
     allow_reuse_address = True
 
-    def __init__(self, address, verbose):
+    def __init__(self, address, verbose, misbehave=None):
         super().__init__(address, Handler)
         self.verbose = verbose
+        self.misbehave = misbehave
+        self.stopping = threading.Event()
         self.lock = threading.Lock()
         self.counts = {}
         self.accept_language = None
@@ -154,7 +288,7 @@ class Quillbook(http.server.ThreadingHTTPServer):
                     "accept_language": self.accept_language}
 
 
-class Handler(http.server.BaseHTTPRequestHandler):
+class Handler(http.server.BaseHTTPRequestHandler, Misbehaving):
     server_version = "Quillbook/1.0"
     protocol_version = "HTTP/1.1"
 
@@ -167,7 +301,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
 
     def do_GET(self):
         self.dispatch({
-            "/quillbook/loginIndex": self.login_index,
+            "/quillbook/loginIndex": (self.misbehaving if self.server.misbehave
+                                      else self.login_index),
             "/quillbook/home": self.home,
             "/quillbook/logout": self.logout,
             "/quillbook/files": self.files,
@@ -319,10 +454,13 @@ def main(argv=None):
                         help="written once the server listens")
     parser.add_argument("--verbose", action="store_true",
                         help="log every request to stderr")
+    parser.add_argument("--misbehave", choices=MISBEHAVIOURS,
+                        help="what the sign-in page does instead")
     args = parser.parse_args(argv)
 
     try:
-        server = Quillbook((args.host, args.port), args.verbose)
+        server = Quillbook((args.host, args.port), args.verbose,
+                           args.misbehave)
     except OSError as e:
         hint = ""
         if args.port < 1024 and e.errno == 13:
@@ -332,6 +470,7 @@ def main(argv=None):
         return 2
 
     def stop(signum, frame):
+        server.stopping.set()
         # shutdown() waits for serve_forever(), which runs on this thread.
         threading.Thread(target=server.shutdown, daemon=True).start()
 

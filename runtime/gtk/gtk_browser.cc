@@ -1,5 +1,7 @@
 #include "runtime/gtk/gtk_browser.h"
 
+#include <stdlib.h>
+
 #include <algorithm>
 #include <string>
 
@@ -35,6 +37,22 @@ constexpr const char kFocusScript[] = R"JS((function() {
   }, true);
   document.addEventListener('focusout', function() { post(false); }, true);
 })();)JS";
+
+// How long a main-frame load may go without an answer before it ends in the
+// library's timeout error: a server that accepts and never answers must not
+// leave the window blank for ever. CEFRT_LOAD_TIMEOUT_MS shortens it.
+constexpr guint kCommitTimeoutMs = 30000;
+
+guint CommitTimeoutMs() {
+  const char* value = getenv("CEFRT_LOAD_TIMEOUT_MS");
+  if (value && *value) {
+    char* end = nullptr;
+    const unsigned long ms = strtoul(value, &end, 10);
+    if (end && *end == '\0' && ms > 0 && ms <= kCommitTimeoutMs)
+      return static_cast<guint>(ms);
+  }
+  return kCommitTimeoutMs;
+}
 
 // The library's network error for a failed load.
 int NetErrorFor(const GError* error) {
@@ -135,7 +153,7 @@ void GtkBrowser::Open(const cef_window_info_t* info,
       gtk_widget_hide(window_);
     gtk_widget_grab_focus(GTK_WIDGET(view_));
     if (!url.empty())
-      webkit_web_view_load_uri(view_, url.c_str());
+      LoadUrl(url);
   }
 }
 
@@ -228,17 +246,24 @@ void GtkBrowser::OnLoadChanged(WebKitLoadEvent event) {
   switch (event) {
     case WEBKIT_LOAD_STARTED: {
       load_failed_ = false;
+      timed_out_ = false;
       editable_focus_ = false;
+      if (const gchar* uri = webkit_web_view_get_uri(view_))
+        pending_url_ = uri;
+      ArmCommitTimer();
       NotifyLoadingState();
       NotifyLoadStart();
       break;
     }
     case WEBKIT_LOAD_COMMITTED: {
+      committed_ = true;
+      DisarmCommitTimer();
       const gchar* uri = webkit_web_view_get_uri(view_);
       NotifyAddress(Utf8ToU16(uri ? uri : ""));
       break;
     }
     case WEBKIT_LOAD_FINISHED: {
+      DisarmCommitTimer();
       if (!load_failed_) {
         int status = 0;
         WebKitWebResource* main = webkit_web_view_get_main_resource(view_);
@@ -261,11 +286,44 @@ void GtkBrowser::OnLoadChanged(WebKitLoadEvent event) {
 bool GtkBrowser::OnLoadFailed(const char* uri, const GError* error) {
   Ref<Browser> keep(this);
   load_failed_ = true;
+  DisarmCommitTimer();
   // Without a handler, WebKit's own error page.
+  if (timed_out_) {
+    timed_out_ = false;
+    return NotifyLoadError(ERR_TIMED_OUT, u"The server did not answer in time.",
+                           Utf8ToU16(uri ? uri : pending_url_.c_str()));
+  }
   return NotifyLoadError(
       NetErrorFor(error),
       Utf8ToU16(error && error->message ? error->message : ""),
       Utf8ToU16(uri ? uri : ""));
+}
+
+void GtkBrowser::ArmCommitTimer() {
+  DisarmCommitTimer();
+  commit_timer_ = g_timeout_add(
+      CommitTimeoutMs(),
+      +[](gpointer self) {
+        GtkBrowser* b = static_cast<GtkBrowser*>(self);
+        b->commit_timer_ = 0;
+        b->OnCommitTimeout();
+        return G_SOURCE_REMOVE;
+      },
+      this);
+}
+
+void GtkBrowser::DisarmCommitTimer() {
+  if (commit_timer_)
+    g_source_remove(commit_timer_);
+  commit_timer_ = 0;
+}
+
+void GtkBrowser::OnCommitTimeout() {
+  if (!view_)
+    return;
+  // Stopping fails the load; OnLoadFailed reports it as the timeout.
+  timed_out_ = true;
+  webkit_web_view_stop_loading(view_);
 }
 
 GtkWidget* GtkBrowser::OnCreate(WebKitNavigationAction* action) {
@@ -330,6 +388,7 @@ void GtkBrowser::RequestClose(bool force) {
 
 
 void GtkBrowser::DestroyView() {
+  DisarmCommitTimer();
   menu_.reset();
   menu_params_.reset();
   if (view_)
@@ -356,6 +415,11 @@ void GtkBrowser::GoForward() { webkit_web_view_go_forward(view_); }
 bool GtkBrowser::IsLoading() { return webkit_web_view_is_loading(view_); }
 
 void GtkBrowser::Reload(bool ignore_cache) {
+  if (!committed_ && !pending_url_.empty()) {
+    // Loading anew also drops a connection that never answered.
+    webkit_web_view_load_uri(view_, pending_url_.c_str());
+    return;
+  }
   if (ignore_cache)
     webkit_web_view_reload_bypass_cache(view_);
   else

@@ -71,6 +71,9 @@ class GtkBrowser : public Browser {
   void Connect();
   void OnLoadChanged(WebKitLoadEvent event);
   bool OnLoadFailed(const char* uri, const GError* error);
+  void ArmCommitTimer();
+  void DisarmCommitTimer();
+  void OnCommitTimeout();
   bool OnContextMenu(WebKitContextMenu* menu, GdkEvent* event,
                      WebKitHitTestResult* hit);
   void OnContextMenuDismissed();
@@ -86,6 +89,12 @@ class GtkBrowser : public Browser {
   WebKitUserContentManager* content_ = nullptr;
   bool editable_focus_ = false;
   bool load_failed_ = false;
+  // Whether the view ever showed a document; until then WebKit has nothing
+  // to reload and ignores a reload.
+  bool committed_ = false;
+  std::string pending_url_;  // the main frame's latest requested URL
+  guint commit_timer_ = 0;
+  bool timed_out_ = false;   // the pending load was stopped for its silence
   Ref<MenuModel> menu_;  // the shown menu's model while it is up
   Ref<ContextMenuParams> menu_params_;
 };

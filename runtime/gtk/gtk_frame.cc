@@ -10,6 +10,7 @@ std::u16string GtkBrowser::Url() {
 }
 
 void GtkBrowser::LoadUrl(const std::string& url) {
+  pending_url_ = url;
   webkit_web_view_load_uri(view_, url.c_str());
 }
 

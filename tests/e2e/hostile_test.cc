@@ -1,0 +1,117 @@
+// The real program against a server and pages that misbehave: the window
+// must stay usable, say what went wrong, recover by F5 and end cleanly.
+#include <sys/wait.h>
+
+#include <regex>
+#include <thread>
+
+#include "tests/e2e/program_fixture.h"
+
+namespace {
+
+using namespace e2e;
+
+const std::string kErrorPrefix = "Failed to load URL http://" +
+                                 std::string(PELLAVINE_START_HOST) + ":88" +
+                                 kSignIn;
+
+class HostileTest : public WindowTest {
+ protected:
+  // The page's text, copied as a person would copy it, once it holds
+  // `wanted`; the last text seen otherwise.
+  std::string WaitForText(const std::string& wanted, Millis limit) {
+    std::string text;
+    PollUntil(
+        [&] {
+          PressOnPage("ctrl+a");
+          desktop_->Key("ctrl+c");
+          text = desktop_->Clipboard().value_or("");
+          return text.find(wanted) != std::string::npos;
+        },
+        limit);
+    return text;
+  }
+
+  // Restarts the server in its sane mode and expects F5 to bring the page.
+  void F5RecoversOnceTheServerIsSane() {
+    StopServer();
+    ASSERT_NO_FATAL_FAILURE(StartServer());
+    PressOnPage("F5");
+    ExpectTitle(main_, kSignInTitle);
+    EXPECT_GE(Count(kSignIn), 1);
+  }
+
+  // The save dialog the start page's download brings up.
+  unsigned long SaveDialog() {
+    return NewProgramWindow({TopLevel{main_, false, -1, ""}});
+  }
+
+  void EnterInDialog(unsigned long dialog, const std::string& text) {
+    desktop_->Focus(dialog);
+    desktop_->Key("ctrl+a");
+    desktop_->Type(text);
+    desktop_->Key("Return");
+  }
+};
+
+TEST_F(HostileTest, SilentServerLeavesF5AndClosingWorkingAtOnce) {
+  ASSERT_NO_FATAL_FAILURE(StartServer("silent"));
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  ASSERT_TRUE(CountReaches(kSignIn, 1));
+
+  // Nothing has committed: F5 must ask again, not be ignored.
+  PressOnPage("F5");
+  EXPECT_TRUE(CountReaches(kSignIn, 2)) << "F5 did not load the page again";
+  ASSERT_TRUE(program_->Running());
+
+  ASSERT_NO_FATAL_FAILURE(F5RecoversOnceTheServerIsSane());
+  CloseLastWindow(main_);
+}
+
+TEST_F(HostileTest, SilentServerClosesAtOnce) {
+  ASSERT_NO_FATAL_FAILURE(StartServer("silent"));
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  ASSERT_TRUE(CountReaches(kSignIn, 1));
+  CloseLastWindow(main_);
+}
+
+struct FailingServer {
+  const char* misbehave;
+  const char* error;  // what the error page ends with
+};
+
+void PrintTo(const FailingServer& s, std::ostream* os) { *os << s.misbehave; }
+
+class FailingServerTest : public HostileTest,
+                          public testing::WithParamInterface<FailingServer> {};
+
+// Each shows the error page, the window survives, F5 recovers.
+TEST_P(FailingServerTest, ShowsTheErrorPageAndF5Recovers) {
+  extra_env_.push_back("CEFRT_LOAD_TIMEOUT_MS=3000");
+  ASSERT_NO_FATAL_FAILURE(StartServer(GetParam().misbehave));
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  const std::string text = WaitForText(kErrorPrefix, kStartLimit);
+  Screenshot("error-page");
+  ASSERT_NE(text.find(kErrorPrefix), std::string::npos)
+      << "page text: \"" << text << "\"\n" << ProgramLog();
+  EXPECT_TRUE(std::regex_search(text, std::regex(GetParam().error)))
+      << text;
+  ASSERT_TRUE(program_->Running());
+
+  ASSERT_NO_FATAL_FAILURE(F5RecoversOnceTheServerIsSane());
+  CloseLastWindow(main_);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Server, FailingServerTest,
+    testing::Values(FailingServer{"silent", R"( \(-7\)\.\s*$)"},
+                    FailingServer{"reset", R"( \(-[0-9]+\)\.\s*$)"},
+                    FailingServer{"garbage", R"( \(-[0-9]+\)\.\s*$)"},
+                    FailingServer{"redirect-loop", R"( \(-[0-9]+\)\.\s*$)"}),
+    [](const testing::TestParamInfo<FailingServer>& info) {
+      std::string name = info.param.misbehave;
+      name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+      return name;
+    });
+
+}  // namespace
