@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "runtime/download_item.h"
 #include "runtime/frame.h"
 #include "runtime/function_task.h"
 #include "runtime/host.h"
@@ -402,6 +403,9 @@ void Browser::Destroy(bool notify) {
     return;
   closed_ = true;
   Ref<Browser> keep(this);
+  // A download left running would keep the browser, and the file half
+  // written, past the window's end.
+  DownloadItem::CancelRunning(this, notify);
   if (notify) {
     cef_life_span_handler_t* h =
         Handler(client_, &cef_client_t::get_life_span_handler);

@@ -2,6 +2,10 @@
 
 #include <time.h>
 
+#include <algorithm>
+#include <system_error>
+#include <vector>
+
 #include "include/capi/cef_callbacks_capi.h"
 #include "runtime/function_task.h"
 #include "runtime/text.h"
@@ -11,6 +15,12 @@ namespace cefrt {
 namespace {
 
 uint32_t next_download_id = 1;  // UI thread only
+
+// Begun and not finished, each holding its own reference; UI thread only.
+std::vector<DownloadItem*>& Running() {
+  static std::vector<DownloadItem*> running;
+  return running;
+}
 
 // Civil date in UTC from a point in time, without the C library's
 // thread-unsafe calendar functions.
@@ -206,6 +216,27 @@ void DownloadItem::Begin() {
     return;
   begun_ = true;
   AddRef();  // until Finish
+  Running().push_back(this);
+}
+
+void DownloadItem::CancelRunning(Browser* browser, bool notify) {
+  std::vector<Ref<DownloadItem>> mine;
+  for (DownloadItem* item : Running()) {
+    if (!browser || item->browser() == browser)
+      mine.emplace_back(item);
+  }
+  for (const Ref<DownloadItem>& item : mine) {
+    item->Cancel();
+    // The platform may report the end later, when the browser is gone.
+    item->Finish(State::kCanceled, notify);
+  }
+}
+
+void DownloadItem::RemovePartialFile() {
+  if (full_path_.empty() || state_ == State::kComplete)
+    return;
+  std::error_code ignored;
+  std::filesystem::remove(std::filesystem::path(full_path_), ignored);
 }
 
 void DownloadItem::Decide(const std::u16string& suggested) {
@@ -263,18 +294,23 @@ void DownloadItem::Updated() {
   ReleaseStruct(h);
 }
 
-void DownloadItem::Finish(State state) {
+void DownloadItem::Finish(State state, bool notify) {
   if (finished_)
     return;
   finished_ = true;
   state_ = state;
   end_ = std::chrono::system_clock::now();
-  const bool tell = answered_;
+  RemovePartialFile();
+  const bool tell = answered_ && notify;
   answered_ = true;
   if (tell)
     Updated();
-  if (begun_)
+  if (begun_) {
+    std::vector<DownloadItem*>& running = Running();
+    running.erase(std::remove(running.begin(), running.end(), this),
+                  running.end());
     Release();  // Begin's reference
+  }
 }
 
 }  // namespace cefrt

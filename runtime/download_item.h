@@ -30,6 +30,10 @@ class DownloadItem : public CountedStruct<cef_download_item_t> {
   // Stops the transfer; the platform reports the end through Finish.
   virtual void Cancel() = 0;
 
+  // Cancels the running downloads of `browser` (of every browser when null),
+  // removing their partial files; the program hears of it only if `notify`.
+  static void CancelRunning(Browser* browser, bool notify);
+
  protected:
   DownloadItem(Browser* browser, const std::u16string& url);
   ~DownloadItem() override;
@@ -42,7 +46,9 @@ class DownloadItem : public CountedStruct<cef_download_item_t> {
   void SetDestination(const std::filesystem::path& path);
   // Tells the program about progress, once it has placed the download.
   void Updated();
-  void Finish(State state);
+  void Finish(State state, bool notify = true);
+  // An unfinished file must not stay where the finished one would be.
+  void RemovePartialFile();
 
   virtual int64_t TotalBytes() = 0;  // 0 when unknown
   virtual int64_t ReceivedBytes() = 0;

@@ -23,6 +23,8 @@ class GtkDownload : public DownloadItem {
 
   void Start();
   void Cancel() override {
+    if (dialog_)
+      gtk_widget_destroy(dialog_);
     if (!finished())
       webkit_download_cancel(download_);
   }
@@ -77,6 +79,7 @@ class GtkDownload : public DownloadItem {
   }
 
   WebKitDownload* download_;
+  GtkWidget* dialog_ = nullptr;  // the save dialog while it is up
 };
 
 void GtkDownload::Start() {
@@ -104,11 +107,13 @@ void GtkDownload::Start() {
   g_signal_connect(
       download_, "failed",
       G_CALLBACK(+[](WebKitDownload*, GError* error, gpointer self) {
-        static_cast<GtkDownload*>(self)->Finish(
-            g_error_matches(error, WEBKIT_DOWNLOAD_ERROR,
-                            WEBKIT_DOWNLOAD_ERROR_CANCELLED_BY_USER)
-                ? State::kCanceled
-                : State::kInterrupted);
+        GtkDownload* item = static_cast<GtkDownload*>(self);
+        item->Finish(g_error_matches(error, WEBKIT_DOWNLOAD_ERROR,
+                                     WEBKIT_DOWNLOAD_ERROR_CANCELLED_BY_USER)
+                         ? State::kCanceled
+                         : State::kInterrupted);
+        // WebKit may have written on after an earlier cancel.
+        item->RemovePartialFile();
       }),
       this);
 }
@@ -124,23 +129,30 @@ void GtkDownload::ChooseDestination(const std::filesystem::path& proposed) {
                                       proposed.parent_path().c_str());
   gtk_file_chooser_set_current_name(chooser, proposed.filename().c_str());
   gtk_window_set_modal(GTK_WINDOW(dialog), TRUE);
-  AddRef();  // until the dialog answers
+  gtk_window_set_destroy_with_parent(GTK_WINDOW(dialog), TRUE);
+  dialog_ = dialog;
+  AddRef();  // until the dialog goes, whoever ends it
+  g_signal_connect(dialog, "destroy",
+                   G_CALLBACK(+[](GtkWidget*, gpointer self) {
+                     GtkDownload* item = static_cast<GtkDownload*>(self);
+                     item->dialog_ = nullptr;
+                     item->Release();
+                   }),
+                   this);
   g_signal_connect(
       dialog, "response",
       G_CALLBACK(+[](GtkDialog* d, gint response, gpointer self) {
         GtkDownload* item = static_cast<GtkDownload*>(self);
-        if (response == GTK_RESPONSE_ACCEPT) {
-          gchar* file = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(d));
-          if (file)
-            item->SetDestination(file);
-          else
-            item->Cancel();
-          g_free(file);
-        } else {
-          item->Cancel();
-        }
+        Ref<DownloadItem> keep(item);
+        gchar* file = response == GTK_RESPONSE_ACCEPT
+                          ? gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(d))
+                          : nullptr;
         gtk_widget_destroy(GTK_WIDGET(d));
-        item->Release();
+        if (file)
+          item->SetDestination(file);
+        else
+          item->Cancel();
+        g_free(file);
       }),
       this);
   gtk_widget_show(dialog);

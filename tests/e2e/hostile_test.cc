@@ -114,4 +114,42 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
+TEST_F(HostileTest, DownloadCancelledAtTheDialogWritesNothingAndF5AsksAgain) {
+  extra_env_.push_back("HOME=" + dir_.string());
+  ASSERT_NO_FATAL_FAILURE(StartServer("download"));
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  for (int attempt = 1; attempt <= 2; ++attempt) {
+    SCOPED_TRACE(attempt);
+    const unsigned long dialog = SaveDialog();
+    ASSERT_NE(dialog, 0u) << "no save dialog";
+    desktop_->Focus(dialog);
+    desktop_->Key("Escape");
+    EXPECT_TRUE(PollUntil([&] { return !Shows(dialog); }, kActionLimit));
+    std::this_thread::sleep_for(kQuietPeriod);
+    EXPECT_EQ(ProgramWindows().size(), 1u) << "a notice or dialog stayed";
+    EXPECT_FALSE(fs::exists(dir_ / "small.bin"));
+    EXPECT_EQ(Count(kSignIn), attempt);
+    // The start page never committed: F5 asks the server again.
+    if (attempt == 1) PressOnPage("F5");
+  }
+  CloseLastWindow(main_);
+}
+
+TEST_F(HostileTest, ClosingDuringAStalledDownloadCancelsIt) {
+  ASSERT_NO_FATAL_FAILURE(StartServer("stalled-download"));
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  const unsigned long dialog = SaveDialog();
+  ASSERT_NE(dialog, 0u) << "no save dialog";
+  const fs::path target = dir_ / "downloads" / "stalled.bin";
+  fs::create_directories(target.parent_path());
+  EnterInDialog(dialog, target.string());
+  EXPECT_TRUE(PollUntil([&] { return !fs::is_empty(target.parent_path()); },
+                        kActionLimit))
+      << "nothing written while the download ran";
+
+  CloseLastWindow(main_);
+  EXPECT_TRUE(fs::is_empty(target.parent_path()))
+      << "a partial file stayed: " << fs::directory_iterator(target.parent_path())->path();
+}
+
 }  // namespace
