@@ -452,6 +452,7 @@ void ShutdownPlatform() {
   ReleaseSharedWebContext();
   if (GtkInitialized())
     DispatchPendingGtkEvents();
+  EndWebKitHelpers();
 }
 
 }  // namespace cefrt

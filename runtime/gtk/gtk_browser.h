@@ -104,6 +104,8 @@ GtkBrowser* GtkBrowserForView(WebKitWebView* view);
 // The web context all browsers share, made on first use.
 WebKitWebContext* SharedWebContext();
 void ReleaseSharedWebContext();
+// Waits a moment for WebKit's helper processes to end, then ends the rest.
+void EndWebKitHelpers();
 // WebKit's settings for a browser, from the library's.
 WebKitSettings* WebSettingsFor(const cef_browser_settings_t* settings);
 // Follows the shared context's downloads that come from our views.

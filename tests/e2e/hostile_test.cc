@@ -1,5 +1,7 @@
 // The real program against a server and pages that misbehave: the window
 // must stay usable, say what went wrong, recover by F5 and end cleanly.
+#include <dirent.h>
+#include <signal.h>
 #include <sys/wait.h>
 
 #include <regex>
@@ -14,6 +16,34 @@ using namespace e2e;
 const std::string kErrorPrefix = "Failed to load URL http://" +
                                  std::string(PELLAVINE_START_HOST) + ":88" +
                                  kSignIn;
+
+// The children of `pid` that run WebKit's helpers.
+std::vector<pid_t> WebKitChildrenOf(pid_t pid) {
+  std::vector<pid_t> out;
+  DIR* proc = opendir("/proc");
+  if (!proc) return out;
+  while (dirent* entry = readdir(proc)) {
+    const std::string stat =
+        ReadFile(std::string("/proc/") + entry->d_name + "/stat");
+    const size_t open = stat.find('('), close = stat.rfind(')');
+    if (open == std::string::npos || close == std::string::npos ||
+        close + 4 >= stat.size())
+      continue;
+    const std::string comm = stat.substr(open + 1, close - open - 1);
+    if (comm.rfind("WebKit", 0) == 0 && stat[close + 2] != 'Z' &&
+        std::atol(stat.c_str() + close + 4) == pid)
+      out.push_back(static_cast<pid_t>(std::atol(entry->d_name)));
+  }
+  closedir(proc);
+  return out;
+}
+
+bool Alive(pid_t pid) {
+  const std::string stat = ReadFile("/proc/" + std::to_string(pid) + "/stat");
+  const size_t close = stat.rfind(')');
+  return close != std::string::npos && close + 2 < stat.size() &&
+         stat[close + 2] != 'Z';
+}
 
 class HostileTest : public WindowTest {
  protected:
@@ -150,6 +180,22 @@ TEST_F(HostileTest, ClosingDuringAStalledDownloadCancelsIt) {
   CloseLastWindow(main_);
   EXPECT_TRUE(fs::is_empty(target.parent_path()))
       << "a partial file stayed: " << fs::directory_iterator(target.parent_path())->path();
+}
+
+TEST_F(HostileTest, NothingOutlivesTheProgramWhenThePageNeverYields) {
+  ASSERT_NO_FATAL_FAILURE(StartServer("spin"));
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  ExpectTitle(main_, "Quillbook spinning", kStartLimit);
+  std::this_thread::sleep_for(kQuietPeriod);
+  const std::vector<pid_t> helpers = WebKitChildrenOf(program_->pid());
+  ASSERT_FALSE(helpers.empty()) << "no WebKit helper process found";
+
+  CloseLastWindow(main_);
+  for (pid_t pid : helpers) {
+    EXPECT_TRUE(PollUntil([&] { return !Alive(pid); }, Millis(3000)))
+        << "WebKit helper " << pid << " outlived the program";
+    if (Alive(pid)) kill(pid, SIGKILL);
+  }
 }
 
 }  // namespace
