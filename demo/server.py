@@ -208,18 +208,22 @@ class Misbehaving:
         self.titled("Quillbook \U0001F600\U0001D11E".encode("utf-8"))
 
     def mis_popups(self):
-        script = ("window.addEventListener('load', function() {"
+        # Pop-ups need the user's gesture: a click anywhere opens them all.
+        script = ("document.body.addEventListener('click', function() {"
                   "  var opened = [];"
                   "  for (var i = 0; i < 200; i++)"
                   "    opened.push(window.open('/quillbook/help', 'p' + i,"
                   "                            'width=200,height=100'));"
+                  "  var count = opened.filter(function(w) { return w; }).length;"
+                  "  document.title = 'Quillbook opened ' + count;"
                   "  setTimeout(function() {"
                   "    opened.forEach(function(w) { if (w) w.close(); });"
-                  "    document.title = 'Quillbook closed ' + opened.filter("
-                  "        function(w) { return w; }).length;"
+                  "    document.title = 'Quillbook closed ' + count;"
                   "  }, 3000);"
                   "});")
-        self.send_page(200, page("Quillbook pop-ups", "<main></main>", script))
+        self.send_page(200, page("Quillbook pop-ups",
+                                 "<main style=\"height: 100vh\"></main>",
+                                 script))
 
     def mis_spin(self):
         script = ("document.title = 'Quillbook spinning';"

@@ -198,4 +198,94 @@ TEST_F(HostileTest, NothingOutlivesTheProgramWhenThePageNeverYields) {
   }
 }
 
+// What the window's title must be for each page; the page's own pages for
+// 404 and 500, never the error page.
+struct TitledPage {
+  const char* misbehave;
+  bool (*sane)(const std::string& title);
+};
+
+void PrintTo(const TitledPage& p, std::ostream* os) { *os << p.misbehave; }
+
+bool ValidUtf8(const std::string& s) {
+  for (size_t i = 0; i < s.size();) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    const size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3
+                               : (c >> 3) == 30 ? 4 : 0;
+    if (n == 0 || i + n > s.size()) return false;
+    for (size_t k = 1; k < n; ++k)
+      if ((static_cast<unsigned char>(s[i + k]) >> 6) != 2) return false;
+    i += n;
+  }
+  return true;
+}
+
+class TitledPageTest : public HostileTest,
+                       public testing::WithParamInterface<TitledPage> {};
+
+TEST_P(TitledPageTest, WindowTakesASaneTitle) {
+  ASSERT_NO_FATAL_FAILURE(StartServer(GetParam().misbehave));
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  std::string last;
+  const bool sane = PollUntil(
+      [&] {
+        last = desktop_->WindowName(main_).value_or("");
+        return GetParam().sane(last);
+      },
+      kStartLimit);
+  EXPECT_TRUE(sane) << "window title (" << last.size() << " bytes): \""
+                    << Tail(last, 200) << "\"";
+  EXPECT_TRUE(ValidUtf8(last));
+  std::this_thread::sleep_for(kQuietPeriod);
+  EXPECT_EQ(WaitForText(kErrorPrefix, Millis(0)).find(kErrorPrefix),
+            std::string::npos)
+      << "the error page replaced the server's page";
+  ASSERT_TRUE(program_->Running()) << Status() << "\n" << ProgramLog();
+  CloseLastWindow(main_);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Page, TitledPageTest,
+    testing::Values(
+        TitledPage{"status-404",
+                   [](const std::string& t) { return t == "Quillbook 404"; }},
+        TitledPage{"status-500",
+                   [](const std::string& t) { return t == "Quillbook 500"; }},
+        TitledPage{"astral-title",
+                   [](const std::string& t) {
+                     return t == "Quillbook \U0001F600\U0001D11E";
+                   }},
+        // Each broken sequence becomes replacement characters.
+        TitledPage{"bad-utf8-title",
+                   [](const std::string& t) {
+                     return std::regex_match(
+                         t, std::regex("Quillbook (\xEF\xBF\xBD)+ "
+                                       "(\xEF\xBF\xBD)+ end"));
+                   }},
+        // A megabyte of title: some of it, and nothing else.
+        TitledPage{"huge-title",
+                   [](const std::string& t) {
+                     return t.size() >= 100 &&
+                            t.find_first_not_of('Q') == std::string::npos;
+                   }}),
+    [](const testing::TestParamInfo<TitledPage>& info) {
+      std::string name = info.param.misbehave;
+      name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+      return name;
+    });
+
+TEST_F(HostileTest, TwoHundredPopUpsOpenAndCloseThenTheLastWindowEndsIt) {
+  ASSERT_NO_FATAL_FAILURE(StartServer("popups"));
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  ExpectTitle(main_, "Quillbook pop-ups", kStartLimit);
+  desktop_->Focus(main_);
+  Click(kBlank);
+  ExpectTitle(main_, "Quillbook closed 200", Millis(90000));
+  EXPECT_GE(Count("/quillbook/help"), 1);
+  EXPECT_TRUE(PollUntil([&] { return ProgramWindows().size() == 1; },
+                        kActionLimit))
+      << ProgramWindows().size() << " windows left";
+  CloseLastWindow(main_);
+}
+
 }  // namespace
