@@ -22,6 +22,8 @@ class GtkDownload : public DownloadItem {
         download_(WEBKIT_DOWNLOAD(g_object_ref(download))) {}
 
   void Start();
+  // Shows why the download failed, over its browser's window.
+  void TellFailure(const GError* error);
   void Cancel() override {
     if (dialog_)
       gtk_widget_destroy(dialog_);
@@ -108,14 +110,38 @@ void GtkDownload::Start() {
       download_, "failed",
       G_CALLBACK(+[](WebKitDownload*, GError* error, gpointer self) {
         GtkDownload* item = static_cast<GtkDownload*>(self);
-        item->Finish(g_error_matches(error, WEBKIT_DOWNLOAD_ERROR,
-                                     WEBKIT_DOWNLOAD_ERROR_CANCELLED_BY_USER)
-                         ? State::kCanceled
-                         : State::kInterrupted);
+        Ref<DownloadItem> keep(item);  // Finish drops the item's own
+        const bool cancelled = g_error_matches(
+            error, WEBKIT_DOWNLOAD_ERROR,
+            WEBKIT_DOWNLOAD_ERROR_CANCELLED_BY_USER);
+        const bool was_running = !item->finished();
+        item->Finish(cancelled ? State::kCanceled : State::kInterrupted);
         // WebKit may have written on after an earlier cancel.
         item->RemovePartialFile();
+        if (was_running && !cancelled)
+          item->TellFailure(error);
       }),
       this);
+}
+
+void GtkDownload::TellFailure(const GError* error) {
+  // Nobody else would: the program hears only that it did not complete.
+  GtkBrowser* browser = static_cast<GtkBrowser*>(this->browser());
+  const char* uri = webkit_download_get_destination(download_);
+  gchar* path = uri ? g_filename_from_uri(uri, nullptr, nullptr) : nullptr;
+  gchar* name = path ? g_path_get_basename(path) : g_strdup("The download");
+  GtkWidget* dialog = gtk_message_dialog_new(
+      browser->window(), GTK_DIALOG_DESTROY_WITH_PARENT, GTK_MESSAGE_ERROR,
+      GTK_BUTTONS_CLOSE, "%s could not be saved.", name);
+  gtk_message_dialog_format_secondary_text(
+      GTK_MESSAGE_DIALOG(dialog), "%s",
+      error && error->message ? error->message : "The transfer failed.");
+  gtk_window_set_title(GTK_WINDOW(dialog), "Download failed");
+  g_signal_connect(dialog, "response", G_CALLBACK(gtk_widget_destroy),
+                   nullptr);
+  gtk_widget_show(dialog);
+  g_free(name);
+  g_free(path);
 }
 
 void GtkDownload::ChooseDestination(const std::filesystem::path& proposed) {

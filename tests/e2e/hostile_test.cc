@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <sys/wait.h>
 
+#include <fstream>
 #include <regex>
 #include <thread>
 
@@ -287,5 +288,94 @@ TEST_F(HostileTest, TwoHundredPopUpsOpenAndCloseThenTheLastWindowEndsIt) {
       << ProgramWindows().size() << " windows left";
   CloseLastWindow(main_);
 }
+
+// What a download left behind: the finished file with the server's bytes
+// (byte i is i mod 256), or nothing.
+bool HoldsThePattern(const fs::path& file, uintmax_t size) {
+  std::error_code ec;
+  if (fs::file_size(file, ec) != size || ec) return false;
+  std::ifstream in(file, std::ios::binary);
+  std::vector<char> buffer(1 << 20);
+  uintmax_t offset = 0;
+  while (in && offset < size) {
+    in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    for (std::streamsize i = 0; i < in.gcount(); ++i, ++offset)
+      if (static_cast<unsigned char>(buffer[static_cast<size_t>(i)]) !=
+          (offset & 0xff))
+        return false;
+  }
+  return offset == size;
+}
+
+TEST_F(HostileTest, TwoHundredMegabytesArriveWhole) {
+  constexpr uintmax_t kBigDownload = 200u * 1024 * 1024;
+  ASSERT_NO_FATAL_FAILURE(StartServer("big-download"));
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  const unsigned long dialog = SaveDialog();
+  ASSERT_NE(dialog, 0u) << "no save dialog";
+  const fs::path target = dir_ / "downloads" / "big.bin";
+  fs::create_directories(target.parent_path());
+  EnterInDialog(dialog, target.string());
+
+  const unsigned long notice =
+      NewProgramWindow({TopLevel{main_, false, -1, ""}}, kNoticeCaption,
+                       Millis(180000));
+  ASSERT_NE(notice, 0u) << "no notice of the finished download";
+  EXPECT_TRUE(HoldsThePattern(target, kBigDownload))
+      << target << " is not the server's " << kBigDownload << " bytes";
+  desktop_->Focus(notice);
+  desktop_->Key("Return");
+  EXPECT_TRUE(PollUntil([&] { return !Shows(notice); }, kActionLimit));
+  CloseLastWindow(main_);
+}
+
+struct FailingDownload {
+  const char* misbehave;
+  const char* target;  // under the test's directory unless absolute
+};
+
+void PrintTo(const FailingDownload& d, std::ostream* os) { *os << d.misbehave; }
+
+class FailingDownloadTest
+    : public HostileTest,
+      public testing::WithParamInterface<FailingDownload> {};
+
+// No success notice, no file where the finished one would be, and the user
+// hears why.
+TEST_P(FailingDownloadTest, TellsTheUserAndLeavesNoFile) {
+  ASSERT_NO_FATAL_FAILURE(StartServer(GetParam().misbehave));
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  const unsigned long dialog = SaveDialog();
+  ASSERT_NE(dialog, 0u) << "no save dialog";
+  const fs::path target = dir_ / GetParam().target;
+  fs::create_directories(dir_ / "downloads");
+  EnterInDialog(dialog, target.string());
+
+  const unsigned long told = NewProgramWindow({TopLevel{main_, false, -1, ""}},
+                                              "Download failed");
+  Screenshot("told");
+  EXPECT_NE(told, 0u) << "the user was not told";
+  for (const auto& w : ProgramWindows())
+    EXPECT_NE(w.name, kNoticeCaption) << "a success notice for a failure";
+  EXPECT_FALSE(fs::exists(target)) << "a partial file stayed at " << target;
+  if (told) {
+    desktop_->Focus(told);
+    desktop_->Key("Return");
+    EXPECT_TRUE(PollUntil([&] { return !Shows(told); }, kActionLimit));
+  }
+  CloseLastWindow(main_);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Download, FailingDownloadTest,
+    testing::Values(
+        // Not even root can make a file there.
+        FailingDownload{"download", "/proc/pellavine-download.bin"},
+        FailingDownload{"broken-download", "downloads/broken.bin"}),
+    [](const testing::TestParamInfo<FailingDownload>& info) {
+      std::string name = info.param.misbehave;
+      name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+      return name;
+    });
 
 }  // namespace

@@ -284,7 +284,8 @@ class WindowTest : public testing::Test {
 
   // Waits for a program window that `before` did not have.
   unsigned long NewProgramWindow(const std::vector<TopLevel>& before,
-                                 const std::string& name = "") {
+                                 const std::string& name = "",
+                                 Millis limit = kActionLimit) {
     unsigned long found = 0;
     PollUntil(
         [&] {
@@ -296,7 +297,7 @@ class WindowTest : public testing::Test {
           }
           return found != 0;
         },
-        kActionLimit);
+        limit);
     return found;
   }
 
