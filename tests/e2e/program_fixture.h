@@ -137,6 +137,24 @@ struct Stats {
   }
 };
 
+// What a download left behind: the finished file with the server's bytes
+// (byte i is i mod 256), or nothing.
+inline bool HoldsThePattern(const fs::path& file, uintmax_t size) {
+  std::error_code ec;
+  if (fs::file_size(file, ec) != size || ec) return false;
+  std::ifstream in(file, std::ios::binary);
+  std::vector<char> buffer(1 << 20);
+  uintmax_t offset = 0;
+  while (in && offset < size) {
+    in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    for (std::streamsize i = 0; i < in.gcount(); ++i, ++offset)
+      if (static_cast<unsigned char>(buffer[static_cast<size_t>(i)]) !=
+          (offset & 0xff))
+        return false;
+  }
+  return offset == size;
+}
+
 class WindowTest : public testing::Test {
  protected:
   void SetUp() override {
