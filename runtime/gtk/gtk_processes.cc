@@ -19,8 +19,10 @@ namespace cefrt {
 
 namespace {
 
-// How long the helpers get to end by themselves once the context is gone.
-constexpr std::chrono::milliseconds kHelperGrace(1000);
+// How long the helpers get to end by themselves once the context is gone;
+// on a busy machine a healthy one was seen to need over a second, and the
+// network process may still be writing cookies.
+constexpr std::chrono::milliseconds kHelperGrace(3000);
 
 // Our live children whose program is one of WebKit's.
 std::vector<pid_t> WebKitChildren() {
