@@ -32,7 +32,8 @@ void ShellApp::OnContextInitialized() {
   browser_settings.size = sizeof(cef_browser_settings_t);
   if (!CefBrowserHost::CreateBrowser(window_info, client, StartUrl(),
                                      browser_settings, nullptr)) {
-    bridge_platform::DebugLine(L"libcef refused to create the browser; exiting");
+    bridge_platform::DebugLine(
+        L"libcef refused to create the browser; exiting");
     browser_refused_ = true;
     CefQuitMessageLoop();
   }

@@ -182,8 +182,9 @@ class ObjectProxy : public Interface, public ProxyObject {
     size_t filled = capacity;
     call(structure, &filled, array.get());
     items.clear();
-    CEF_DCHECK(filled <= capacity) << ": " << filled << " entries reported, "
-                                   << capacity << " room given";
+    CEF_DCHECK(filled <= capacity) << ": " << filled
+                                   << " entries reported, " << capacity
+                                   << " room given";
     filled = std::min(filled, capacity);
     for (size_t i = 0; i < filled; ++i)
       items.push_back(ArrayEntryFromLibrary<T>(array[i]));
