@@ -256,6 +256,61 @@ std::string Spec(const Url& url) {
   return out;
 }
 
+std::string ResolveUrl(const std::string& base, const std::string& ref_in) {
+  // Browsers drop surrounding spaces and stray line breaks in links.
+  std::string ref;
+  for (char c : ref_in) {
+    if (c != '\n' && c != '\r' && c != '\t')
+      ref += c;
+  }
+  const size_t first = ref.find_first_not_of(' ');
+  ref = first == std::string::npos
+            ? std::string()
+            : ref.substr(first, ref.find_last_not_of(' ') - first + 1);
+  size_t i = 0;
+  while (i < ref.size() && (IsAlpha(ref[i]) || (i > 0 && (IsDigit(ref[i]) ||
+                                                          ref[i] == '+' ||
+                                                          ref[i] == '-' ||
+                                                          ref[i] == '.'))))
+    ++i;
+  Url out;
+  if (i > 0 && i < ref.size() && ref[i] == ':')
+    return ParseUrl(ref, &out) ? Spec(out) : std::string();
+  Url b;
+  if (!ParseUrl(base, &b))
+    return std::string();
+  b.has_fragment = false;
+  b.fragment.clear();
+  std::string joined;
+  if (ref.compare(0, 2, "//") == 0) {
+    joined = b.scheme + ":" + ref;
+  } else if (!b.has_authority) {
+    return ref.empty() ? Spec(b) : std::string();
+  } else {
+    Url origin = b;
+    origin.path = "/";
+    origin.has_query = false;
+    origin.query.clear();
+    std::string root = Spec(origin);
+    root.pop_back();  // the '/'
+    if (ref.empty()) {
+      joined = Spec(b);
+    } else if (ref[0] == '/') {
+      joined = root + ref;
+    } else if (ref[0] == '?') {
+      joined = root + b.path + ref;
+    } else if (ref[0] == '#') {
+      joined = Spec(b) + ref;
+    } else {
+      const size_t slash = b.path.rfind('/');
+      joined = root +
+               (slash == std::string::npos ? "/" : b.path.substr(0, slash + 1)) +
+               ref;
+    }
+  }
+  return ParseUrl(joined, &out) ? Spec(out) : std::string();
+}
+
 std::string HostOrigin(const Url& url) {
   if (!DefaultPort(url.scheme))
     return std::string();

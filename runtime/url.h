@@ -24,6 +24,9 @@ struct Url {
 bool ParseUrl(const std::string& text, Url* url);
 bool IsStandardScheme(const std::string& scheme);
 std::string Spec(const Url& url);
+// Resolves `ref` (as found in a link or form) against the absolute `base`;
+// empty when the result is no valid URL.
+std::string ResolveUrl(const std::string& base, const std::string& ref);
 // "scheme://host[:port]" for standard network schemes, else empty.
 std::string HostOrigin(const Url& url);
 

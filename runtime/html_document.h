@@ -1,0 +1,70 @@
+// A forgiving HTML reader for views that show a document with native
+// controls instead of an HTML engine: the title, text, headings, links,
+// form fields and buttons, in document order. Any input gives a document;
+// bad markup is read as text or skipped, never refused.
+#ifndef CEF_RUNTIME_HTML_DOCUMENT_H_
+#define CEF_RUNTIME_HTML_DOCUMENT_H_
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace cefrt {
+
+struct HtmlToken {
+  enum class Kind { kText, kStartTag, kEndTag, kComment, kDoctype };
+  Kind kind = Kind::kText;
+  std::string name;  // tags: lower case
+  std::vector<std::pair<std::string, std::string>> attributes;  // names lower
+  std::string text;  // text: entities decoded
+  bool self_closing = false;
+
+  // The attribute's value, or `fallback` when absent.
+  std::string Attribute(const std::string& name,
+                        const std::string& fallback = std::string()) const;
+  bool HasAttribute(const std::string& name) const;
+};
+
+// Splits `html` (UTF-8) into tokens. The text of script, style, textarea and
+// title elements is one raw token each (entities decoded except in script
+// and style).
+std::vector<HtmlToken> TokenizeHtml(const std::string& html);
+
+// Replaces character references (named, decimal, hexadecimal) with their
+// UTF-8; unknown or malformed ones stay as written.
+std::string DecodeEntities(const std::string& text);
+
+struct HtmlNode {
+  enum class Kind { kText, kHeading, kLink, kInput, kButton };
+  Kind kind = Kind::kText;
+  int level = 0;     // heading level 1-6
+  std::string text;  // shown text, whitespace collapsed
+  std::string href, target;            // links
+  std::string type, name, value, id;   // inputs and buttons; type lower case
+  int form = -1;     // index into HtmlDocument::forms
+};
+
+struct HtmlForm {
+  std::string action;
+  std::string method;  // "get" or "post"
+};
+
+struct HtmlDocument {
+  std::string title;
+  std::vector<HtmlNode> nodes;
+  std::vector<HtmlForm> forms;
+
+  // The nodes' text as a person reads it, one line per block.
+  std::string Text() const;
+};
+
+HtmlDocument ParseHtmlDocument(const std::string& html);
+
+// Encodes name=value pairs as a form body or query
+// (application/x-www-form-urlencoded, UTF-8).
+std::string EncodeFormData(
+    const std::vector<std::pair<std::string, std::string>>& fields);
+
+}  // namespace cefrt
+
+#endif  // CEF_RUNTIME_HTML_DOCUMENT_H_

@@ -1,0 +1,133 @@
+// The document reader behind the Windows view: what a page shows, and that
+// no markup, however broken, stops it.
+#include "runtime/html_document.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using cefrt::DecodeEntities;
+using cefrt::HtmlDocument;
+using cefrt::HtmlNode;
+using cefrt::ParseHtmlDocument;
+using Kind = cefrt::HtmlNode::Kind;
+
+TEST(HtmlEntities, DecodesReferencesAndKeepsWhatIsNotOne) {
+  struct Case {
+    const char* in;
+    const char* out;
+  } cases[] = {
+      {"a &amp; b", "a & b"},
+      {"&lt;p&gt;", "<p>"},
+      {"&#72;&#x49;", "HI"},
+      {"&#x4e2d;&#25991;", "\xe4\xb8\xad\xe6\x96\x87"},
+      {"&nbsp", "\xc2\xa0"},
+      {"&unknown; & &#; &#x;", "&unknown; & &#; &#x;"},
+      {"&#0;", "\xef\xbf\xbd"},
+      {"&#xD800;", "\xef\xbf\xbd"},
+      {"&#99999999999999;", "\xef\xbf\xbd"},
+      {"tail &", "tail &"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(DecodeEntities(c.in), c.out) << c.in;
+}
+
+TEST(HtmlDocumentReader, ReadsTheSignInPage) {
+  const std::string page =
+      "<!DOCTYPE html><html><head><meta charset=\"utf-8\">"
+      "<title> Quillbook &amp;  \xe7\x99\xbb\xe5\xbd\x95 </title>"
+      "<style>h1 { color: red }</style></head><body>"
+      "<header><a id=\"files\" href=\"/files\">Files</a>"
+      "<button id=\"help\" type=\"button\">Help</button></header>"
+      "<form method=\"POST\" action=\"/login\"><h1>Sign  in</h1>"
+      "<label for=\"u\">User</label><input id=\"u\" name=\"username\" "
+      "value=\"a&quot;b\"><input name=password type=password>"
+      "<input type=hidden name=t value=1>"
+      "<button class=\"primary\" type=\"submit\">Go</button></form>"
+      "<p>Text <b>bold</b>\n and <a href='x' target=_blank>new</a></p>"
+      "<script>document.title = '<b>not text</b>';</script></body></html>";
+  const HtmlDocument doc = ParseHtmlDocument(page);
+  EXPECT_EQ(doc.title, "Quillbook & \xe7\x99\xbb\xe5\xbd\x95");
+  ASSERT_EQ(doc.forms.size(), 1u);
+  EXPECT_EQ(doc.forms[0].method, "post");
+  EXPECT_EQ(doc.forms[0].action, "/login");
+
+  struct Expected {
+    Kind kind;
+    const char* text;
+    const char* detail;  // href, type or input name
+  } expected[] = {
+      {Kind::kLink, "Files", "/files"},
+      {Kind::kButton, "Help", "button"},
+      {Kind::kHeading, "Sign in", ""},
+      {Kind::kText, "User", ""},
+      {Kind::kInput, "", "username"},
+      {Kind::kInput, "", "password"},
+      {Kind::kInput, "", "t"},
+      {Kind::kButton, "Go", "submit"},
+      {Kind::kText, "Text bold and", ""},
+      {Kind::kLink, "new", "x"},
+  };
+  ASSERT_EQ(doc.nodes.size(), std::size(expected));
+  for (size_t i = 0; i < doc.nodes.size(); ++i) {
+    const HtmlNode& n = doc.nodes[i];
+    const Expected& e = expected[i];
+    EXPECT_EQ(n.kind, e.kind) << i;
+    EXPECT_EQ(n.text, e.text) << i;
+    const std::string& detail = n.kind == Kind::kLink     ? n.href
+                                : n.kind == Kind::kButton ? n.type
+                                : n.kind == Kind::kInput  ? n.name
+                                                          : n.text;
+    if (*e.detail) {
+      EXPECT_EQ(detail, e.detail) << i;
+    }
+  }
+  EXPECT_EQ(doc.nodes[4].value, "a\"b");
+  EXPECT_EQ(doc.nodes[4].form, 0);
+  EXPECT_EQ(doc.nodes[5].type, "password");
+  EXPECT_EQ(doc.nodes[9].target, "_blank");
+  EXPECT_EQ(doc.nodes[9].form, -1);
+  EXPECT_EQ(doc.Text(), "Files\nHelp\nSign in\nUser\nGo\nText bold and\nnew");
+}
+
+TEST(HtmlDocumentReader, SurvivesBrokenMarkup) {
+  const char* const pages[] = {
+      "",
+      "<",
+      "<<<>>>",
+      "</",
+      "<a href=",
+      "<a href=\"unterminated",
+      "<title>never closed",
+      "<script>while(1){}",
+      "<!-- open comment",
+      "<!DOCTYPE",
+      "<input value='x",
+      "<h1><h2>nested</h1></h2>",
+      "</a></form></h1></button>",
+      "<a href=x><h1>in link</h1></a>",
+      "<form><form><input></form></form></form>",
+      "text \xff\xfe\xc3 invalid utf-8 &#xFFFFFFFFF;",
+      "<p =x ==y/>< p>",
+  };
+  for (const char* page : pages) {
+    const HtmlDocument doc = ParseHtmlDocument(page);
+    for (const HtmlNode& n : doc.nodes)
+      EXPECT_LT(n.form, static_cast<int>(doc.forms.size())) << page;
+  }
+  EXPECT_EQ(ParseHtmlDocument("<title>never closed").title, "never closed");
+  EXPECT_EQ(ParseHtmlDocument("a < b").Text(), "a < b");
+  EXPECT_TRUE(ParseHtmlDocument("<script>x</script>").nodes.empty());
+}
+
+TEST(HtmlFormData, EncodesAsBrowsersDo) {
+  EXPECT_EQ(cefrt::EncodeFormData({{"username", "de mo"},
+                                   {"password", "a&b=c/\xe4\xb8\xad"}}),
+            "username=de+mo&password=a%26b%3Dc%2F%E4%B8%AD");
+  EXPECT_EQ(cefrt::EncodeFormData({}), "");
+}
+
+}  // namespace
