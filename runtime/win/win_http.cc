@@ -1,0 +1,392 @@
+#include "runtime/win/win_http.h"
+
+#include <windows.h>
+#include <winhttp.h>
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "include/capi/cef_types_capi.h"
+#include "runtime/browser.h"
+#include "runtime/text.h"
+#include "runtime/url.h"
+#include "runtime/win/win_text.h"
+
+namespace cefrt {
+
+namespace {
+
+constexpr int kTimeoutMs = 30000;
+constexpr int kMaxRedirects = 20;
+constexpr wchar_t kDefaultAgent[] = L"Mozilla/5.0 (Windows NT 5.1) Pellavine";
+constexpr auto kShutdownWait = std::chrono::seconds(5);
+
+struct Session {
+  std::mutex mutex;
+  std::condition_variable idle;
+  HINTERNET handle = nullptr;
+  std::wstring accept_language;  // the header line, or empty
+  std::wstring user_agent = kDefaultAgent;
+  DWORD access = WINHTTP_ACCESS_TYPE_DEFAULT_PROXY;
+  std::wstring proxy;
+  int running = 0;
+  std::vector<std::weak_ptr<HttpTransfer>> transfers;
+};
+
+Session& TheSession() {
+  static Session* session = new Session();  // outlives static destructors
+  return *session;
+}
+
+int NetErrorForWinHttp(DWORD error) {
+  switch (error) {
+    case ERROR_WINHTTP_CANNOT_CONNECT:
+      return ERR_CONNECTION_REFUSED;
+    case ERROR_WINHTTP_NAME_NOT_RESOLVED:
+      return ERR_NAME_NOT_RESOLVED;
+    case ERROR_WINHTTP_TIMEOUT:
+      return ERR_TIMED_OUT;
+    case ERROR_WINHTTP_OPERATION_CANCELLED:
+    case ERROR_INVALID_HANDLE:
+      return ERR_ABORTED;
+    case ERROR_WINHTTP_CONNECTION_ERROR:
+      return ERR_CONNECTION_RESET;
+    case ERROR_WINHTTP_INVALID_URL:
+      return ERR_INVALID_URL;
+    case ERROR_WINHTTP_UNRECOGNIZED_SCHEME:
+      return ERR_UNKNOWN_URL_SCHEME;
+    case ERROR_WINHTTP_REDIRECT_FAILED:
+      return ERR_TOO_MANY_REDIRECTS;
+    case ERROR_WINHTTP_INVALID_SERVER_RESPONSE:
+    case ERROR_WINHTTP_HEADER_NOT_FOUND:
+      return ERR_INVALID_RESPONSE;
+    case ERROR_WINHTTP_SECURE_FAILURE:
+      return ERR_SSL_PROTOCOL_ERROR;
+    default:
+      return ERR_FAILED;
+  }
+}
+
+std::wstring QueryString(HINTERNET request, DWORD info) {
+  DWORD size = 0;
+  WinHttpQueryHeaders(request, info, WINHTTP_HEADER_NAME_BY_INDEX,
+                      WINHTTP_NO_OUTPUT_BUFFER, &size, WINHTTP_NO_HEADER_INDEX);
+  if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || size == 0)
+    return std::wstring();
+  std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
+  if (!WinHttpQueryHeaders(request, info, WINHTTP_HEADER_NAME_BY_INDEX,
+                           &value[0], &size, WINHTTP_NO_HEADER_INDEX))
+    return std::wstring();
+  value.resize(size / sizeof(wchar_t));
+  return value;
+}
+
+std::string Trim(const std::string& s) {
+  const size_t start = s.find_first_not_of(" \t");
+  if (start == std::string::npos)
+    return std::string();
+  return s.substr(start, s.find_last_not_of(" \t") - start + 1);
+}
+
+class Transfer : public HttpTransfer,
+                 public std::enable_shared_from_this<Transfer> {
+ public:
+  Transfer(HttpRequest request, std::shared_ptr<HttpSink> sink)
+      : request_(std::move(request)), sink_(std::move(sink)) {}
+
+  ~Transfer() override { CloseHandles(); }
+
+  void Cancel() override {
+    std::lock_guard<std::mutex> lock(mutex_);
+    cancelled_ = true;
+    // Closing the request ends a blocking call on it at once.
+    if (request_handle_) {
+      WinHttpCloseHandle(request_handle_);
+      request_handle_ = nullptr;
+    }
+  }
+
+  void Run() {
+    const int error = Fetch();
+    sink_->OnDone(error);
+    CloseHandles();
+  }
+
+ private:
+  bool cancelled() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return cancelled_;
+  }
+
+  int Failure() {
+    const DWORD error = GetLastError();
+    return cancelled() ? ERR_ABORTED : NetErrorForWinHttp(error);
+  }
+
+  void CloseHandles() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (request_handle_)
+      WinHttpCloseHandle(request_handle_);
+    request_handle_ = nullptr;
+    if (connect_)
+      WinHttpCloseHandle(connect_);
+    connect_ = nullptr;
+  }
+
+  // Sends one request; on success the response's headers are in.
+  int Exchange(const std::string& target, const std::string& method,
+               const std::string& body, const std::string& content_type) {
+    CloseHandles();
+    const std::wstring url = WideFromUtf8(target);
+    URL_COMPONENTS parts = {};
+    parts.dwStructSize = sizeof(parts);
+    parts.dwSchemeLength = parts.dwHostNameLength = 1;
+    parts.dwUrlPathLength = parts.dwExtraInfoLength = 1;
+    if (!WinHttpCrackUrl(url.c_str(), static_cast<DWORD>(url.size()), 0,
+                         &parts))
+      return ERR_INVALID_URL;
+    if (parts.nScheme != INTERNET_SCHEME_HTTP &&
+        parts.nScheme != INTERNET_SCHEME_HTTPS)
+      return ERR_UNKNOWN_URL_SCHEME;
+    const std::wstring host(parts.lpszHostName, parts.dwHostNameLength);
+    std::wstring path(parts.lpszUrlPath, parts.dwUrlPathLength);
+    path.append(parts.lpszExtraInfo, parts.dwExtraInfoLength);
+    // The fragment stays with the view.
+    const size_t hash = path.find(L'#');
+    if (hash != std::wstring::npos)
+      path.resize(hash);
+    if (path.empty())
+      path = L"/";
+
+    Session& session = TheSession();
+    std::wstring headers;
+    {
+      std::lock_guard<std::mutex> lock(session.mutex);
+      if (!session.handle) {
+        session.handle = WinHttpOpen(
+            session.user_agent.c_str(), session.access,
+            session.proxy.empty() ? WINHTTP_NO_PROXY_NAME
+                                  : session.proxy.c_str(),
+            WINHTTP_NO_PROXY_BYPASS, 0);
+        if (session.handle)
+          WinHttpSetTimeouts(session.handle, kTimeoutMs, kTimeoutMs,
+                             kTimeoutMs, kTimeoutMs);
+      }
+      if (!session.handle)
+        return ERR_FAILED;
+      std::lock_guard<std::mutex> own(mutex_);
+      if (cancelled_)
+        return ERR_ABORTED;
+      connect_ = WinHttpConnect(session.handle, host.c_str(), parts.nPort, 0);
+      if (!connect_)
+        return NetErrorForWinHttp(GetLastError());
+      const std::wstring verb = WideFromUtf8(method);
+      request_handle_ = WinHttpOpenRequest(
+          connect_, verb.c_str(), path.c_str(), nullptr, WINHTTP_NO_REFERER,
+          WINHTTP_DEFAULT_ACCEPT_TYPES,
+          parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0);
+      if (!request_handle_)
+        return NetErrorForWinHttp(GetLastError());
+      // Redirects are followed here, the same way on every WinHTTP.
+      DWORD disable = WINHTTP_DISABLE_REDIRECTS;
+      WinHttpSetOption(request_handle_, WINHTTP_OPTION_DISABLE_FEATURE,
+                       &disable, sizeof(disable));
+      headers = session.accept_language;
+    }
+    HINTERNET request = request_handle_;
+    if (!body.empty() || method == "POST")
+      headers += L"Content-Type: " + WideFromUtf8(content_type) + L"\r\n";
+    if (!WinHttpSendRequest(
+            request, headers.empty() ? WINHTTP_NO_ADDITIONAL_HEADERS
+                                     : headers.c_str(),
+            headers.empty() ? 0 : static_cast<DWORD>(-1L),
+            body.empty() ? WINHTTP_NO_REQUEST_DATA
+                         : const_cast<char*>(body.data()),
+            static_cast<DWORD>(body.size()), static_cast<DWORD>(body.size()),
+            0))
+      return Failure();
+    if (!WinHttpReceiveResponse(request, nullptr))
+      return Failure();
+    return 0;
+  }
+
+  int Fetch() {
+    std::string url = request_.url;
+    std::string method = request_.method;
+    std::string body = request_.body;
+    HINTERNET request = nullptr;
+    DWORD status = 0;
+    for (int redirects = 0;; ++redirects) {
+      if (const int error =
+              Exchange(url, method, body, request_.content_type))
+        return error;
+      request = request_handle_;
+      DWORD size = sizeof(status);
+      if (!WinHttpQueryHeaders(
+              request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
+              WINHTTP_HEADER_NAME_BY_INDEX, &status, &size,
+              WINHTTP_NO_HEADER_INDEX))
+        return Failure();
+      const bool redirect = status == 301 || status == 302 || status == 303 ||
+                            status == 307 || status == 308;
+      if (!redirect)
+        break;
+      const std::string location =
+          Utf8FromWide(QueryString(request, WINHTTP_QUERY_LOCATION));
+      if (location.empty())
+        break;  // shown as it is
+      if (redirects >= kMaxRedirects)
+        return ERR_TOO_MANY_REDIRECTS;
+      const std::string next = ResolveUrl(url, location);
+      if (next.empty())
+        return ERR_INVALID_URL;
+      url = next;
+      // As browsers do: only 307 and 308 repeat a post.
+      if (status != 307 && status != 308 && method != "HEAD") {
+        method = "GET";
+        body.clear();
+      }
+    }
+
+    HttpResponse response;
+    response.status = static_cast<int>(status);
+    response.status_text =
+        Utf8FromWide(QueryString(request, WINHTTP_QUERY_STATUS_TEXT));
+    response.url = url;
+    const std::string type =
+        Utf8FromWide(QueryString(request, WINHTTP_QUERY_CONTENT_TYPE));
+    const size_t semi = type.find(';');
+    response.mime_type = AsciiLower(Trim(type.substr(0, semi)));
+    if (semi != std::string::npos) {
+      const std::string params = AsciiLower(type.substr(semi + 1));
+      const size_t cs = params.find("charset=");
+      if (cs != std::string::npos) {
+        std::string charset = params.substr(cs + 8);
+        charset = Trim(charset.substr(0, charset.find(';')));
+        charset.erase(std::remove(charset.begin(), charset.end(), '"'),
+                      charset.end());
+        response.charset = charset;
+      }
+    }
+    response.content_disposition =
+        Utf8FromWide(QueryString(request, WINHTTP_QUERY_CONTENT_DISPOSITION));
+    const std::string length =
+        Utf8FromWide(QueryString(request, WINHTTP_QUERY_CONTENT_LENGTH));
+    if (!length.empty() &&
+        length.find_first_not_of("0123456789") == std::string::npos &&
+        length.size() < 18)
+      response.content_length = std::stoll(length);
+    if (!sink_->OnResponse(response))
+      return ERR_ABORTED;
+
+    std::vector<char> buffer(64 * 1024);
+    for (;;) {
+      DWORD read = 0;
+      if (!WinHttpReadData(request, buffer.data(),
+                           static_cast<DWORD>(buffer.size()), &read))
+        return Failure();
+      if (read == 0)
+        return cancelled() ? ERR_ABORTED : 0;
+      if (!sink_->OnData(buffer.data(), read))
+        return ERR_ABORTED;
+    }
+  }
+
+  HttpRequest request_;
+  std::shared_ptr<HttpSink> sink_;
+  std::mutex mutex_;
+  bool cancelled_ = false;
+  HINTERNET connect_ = nullptr;
+  HINTERNET request_handle_ = nullptr;
+};
+
+}  // namespace
+
+std::shared_ptr<HttpTransfer> HttpTransfer::Start(
+    HttpRequest request, std::shared_ptr<HttpSink> sink) {
+  auto transfer =
+      std::make_shared<Transfer>(std::move(request), std::move(sink));
+  Session& session = TheSession();
+  {
+    std::lock_guard<std::mutex> lock(session.mutex);
+    ++session.running;
+    session.transfers.erase(
+        std::remove_if(session.transfers.begin(), session.transfers.end(),
+                       [](const std::weak_ptr<HttpTransfer>& t) {
+                         return t.expired();
+                       }),
+        session.transfers.end());
+    session.transfers.push_back(transfer);
+  }
+  try {
+    std::thread([transfer] {
+      transfer->Run();
+      Session& s = TheSession();
+      std::lock_guard<std::mutex> lock(s.mutex);
+      --s.running;
+      s.idle.notify_all();
+    }).detach();
+  } catch (...) {
+    {
+      std::lock_guard<std::mutex> lock(session.mutex);
+      --session.running;
+    }
+    transfer->Cancel();
+    return nullptr;
+  }
+  return transfer;
+}
+
+void ConfigureHttp(const BrowserEnvironment& env) {
+  Session& session = TheSession();
+  std::lock_guard<std::mutex> lock(session.mutex);
+  std::string languages;
+  for (const std::string& lang : PreferredLanguages(env))
+    languages += (languages.empty() ? "" : ",") + lang;
+  session.accept_language =
+      languages.empty() ? std::wstring()
+                        : L"Accept-Language: " + WideFromUtf8(languages) +
+                              L"\r\n";
+  if (!env.user_agent.empty())
+    session.user_agent = WideFromUtf8(U16ToUtf8(env.user_agent));
+  if (env.no_proxy) {
+    session.access = WINHTTP_ACCESS_TYPE_NO_PROXY;
+  } else if (!env.proxy_server.empty()) {
+    session.access = WINHTTP_ACCESS_TYPE_NAMED_PROXY;
+    session.proxy = WideFromUtf8(U16ToUtf8(env.proxy_server));
+  }
+}
+
+void ShutdownHttp() {
+  Session& session = TheSession();
+  std::vector<std::shared_ptr<HttpTransfer>> live;
+  {
+    std::lock_guard<std::mutex> lock(session.mutex);
+    for (auto& weak : session.transfers) {
+      if (auto t = weak.lock())
+        live.push_back(std::move(t));
+    }
+    session.transfers.clear();
+  }
+  for (auto& t : live)
+    t->Cancel();
+  live.clear();
+  std::unique_lock<std::mutex> lock(session.mutex);
+  const bool idle = session.idle.wait_for(
+      lock, kShutdownWait, [&session] { return session.running == 0; });
+  // A thread still stuck in WinHTTP keeps the session it uses.
+  if (idle && session.handle) {
+    WinHttpCloseHandle(session.handle);
+    session.handle = nullptr;
+  }
+  session.accept_language.clear();
+  session.user_agent = kDefaultAgent;
+  session.access = WINHTTP_ACCESS_TYPE_DEFAULT_PROXY;
+  session.proxy.clear();
+}
+
+}  // namespace cefrt

@@ -1,0 +1,256 @@
+"""Runs the Windows program under wine like a person would: a private Xvfb
+display, the demo server on port 88 of a private network, real key presses
+and clicks through xdotool. Every wait is bounded.
+
+The wine prefix is prepared once (prepare_prefix) before the tests; each
+test then starts its own display, server and program (Session)."""
+
+import contextlib
+import json
+import os
+import shutil
+import signal
+import socket
+import subprocess
+import sys
+import time
+import urllib.request
+
+SKIP = 77  # CTest's SKIP_RETURN_CODE for these tests
+
+SCREEN = (1440, 900)
+PORT = 88
+
+
+class Skip(Exception):
+    pass
+
+
+def poll(done, limit, step=0.2):
+    """Calls done() until it is true or `limit` seconds pass; its last value."""
+    deadline = time.monotonic() + limit
+    while True:
+        value = done()
+        if value or time.monotonic() >= deadline:
+            return value
+        time.sleep(step)
+
+
+def wine_env(prefix, display=None):
+    env = dict(os.environ)
+    env["WINEPREFIX"] = prefix
+    env["WINEDEBUG"] = "-all"
+    env["WINEDLLOVERRIDES"] = "mscoree,mshtml="  # no Mono or Gecko prompts
+    if display is not None:
+        env["DISPLAY"] = display
+    return env
+
+
+def prepare_prefix(prefix, limit=600):
+    """Creates the wine prefix once; wine's first start is the slow one."""
+    if shutil.which("wine") is None:
+        raise Skip("wine is not installed")
+    if os.path.exists(os.path.join(prefix, "system.reg")):
+        return
+    os.makedirs(prefix, exist_ok=True)
+    env = wine_env(prefix)
+    env.pop("DISPLAY", None)
+    subprocess.run(["wineboot", "--init"], env=env, timeout=limit,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                   check=False)
+    subprocess.run(["wineserver", "--wait"], env=env, timeout=limit,
+                   check=False)
+    if not os.path.exists(os.path.join(prefix, "system.reg")):
+        raise RuntimeError("wineboot did not create the prefix " + prefix)
+
+
+def in_private_network():
+    return os.environ.get("PELLAVINE_PRIVATE_NET") == "1"
+
+
+def reexec_in_private_network():
+    """Runs this script again in a network namespace of its own, so port 88
+    and the X display are nobody else's. Returns its exit code."""
+    if shutil.which("unshare") is None:
+        raise Skip("unshare is not available")
+    env = dict(os.environ, PELLAVINE_PRIVATE_NET="1")
+    command = "ip link set lo up && exec \"$0\" \"$@\""
+    try:
+        return subprocess.call(["unshare", "-n", "sh", "-c", command,
+                                sys.executable] + sys.argv, env=env)
+    except OSError as e:
+        raise Skip("cannot enter a private network: %s" % e)
+
+
+def free_display():
+    for n in range(120, 400):
+        if not os.path.exists("/tmp/.X%d-lock" % n) and \
+                not os.path.exists("/tmp/.X11-unix/X%d" % n):
+            return n
+    raise RuntimeError("no free X display number")
+
+
+def port_open(host, port):
+    with contextlib.suppress(OSError):
+        with socket.create_connection((host, port), timeout=0.5):
+            return True
+    return False
+
+
+class Session:
+    """One display, one demo server and one run of the program."""
+
+    def __init__(self, exe, source_dir, prefix, artifacts, name):
+        for tool in ("Xvfb", "xdotool", "wine"):
+            if shutil.which(tool) is None:
+                raise Skip(tool + " is not installed")
+        self.exe = exe
+        self.source_dir = source_dir
+        self.prefix = prefix
+        self.artifacts = artifacts
+        self.name = name
+        os.makedirs(artifacts, exist_ok=True)
+        self.children = []
+        self.program = None
+        self.server = None
+        self.display = None
+
+    def log_path(self, what):
+        return os.path.join(self.artifacts, "%s-%s.log" % (self.name, what))
+
+    def spawn(self, argv, what, env=None, cwd=None):
+        out = open(self.log_path(what), "wb")
+        child = subprocess.Popen(argv, stdout=out, stderr=subprocess.STDOUT,
+                                 env=env, cwd=cwd, start_new_session=True)
+        out.close()
+        self.children.append(child)
+        return child
+
+    def __enter__(self):
+        n = free_display()
+        self.display = ":%d" % n
+        xvfb = self.spawn(["Xvfb", self.display, "-screen", "0",
+                           "%dx%dx24" % SCREEN, "-nolisten", "tcp"], "xvfb")
+        if not poll(lambda: os.path.exists("/tmp/.X11-unix/X%d" % n), 20):
+            raise RuntimeError("Xvfb did not start on " + self.display)
+        if xvfb.poll() is not None:
+            raise RuntimeError("Xvfb ended at once")
+        return self
+
+    def __exit__(self, *exc):
+        failed = exc[0] is not None
+        if failed:
+            self.screenshot("failure")
+        for child in reversed(self.children):
+            self.stop(child)
+        # The namespace's wineserver goes with the last wine process.
+        subprocess.run(["wineserver", "--kill"],
+                       env=wine_env(self.prefix), check=False,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return False
+
+    @staticmethod
+    def stop(child, grace=5):
+        if child.poll() is not None:
+            return
+        with contextlib.suppress(ProcessLookupError):
+            os.killpg(child.pid, signal.SIGTERM)
+        try:
+            child.wait(grace)
+        except subprocess.TimeoutExpired:
+            with contextlib.suppress(ProcessLookupError):
+                os.killpg(child.pid, signal.SIGKILL)
+            child.wait(grace)
+
+    # The demo server -----------------------------------------------------
+
+    def start_server(self):
+        self.server = self.spawn(
+            [sys.executable, os.path.join(self.source_dir, "demo", "server.py"),
+             "--host", "127.0.0.1", "--port", str(PORT), "--verbose"],
+            "server")
+        if not poll(lambda: port_open("127.0.0.1", PORT), 20):
+            raise RuntimeError("the demo server did not start on port 88")
+
+    def stats(self):
+        """The demo server's request counts and last Accept-Language."""
+        url = "http://127.0.0.1:%d/quillbook/_stats" % PORT
+        with urllib.request.urlopen(url, timeout=5) as response:
+            return json.loads(response.read().decode("utf-8"))
+
+    def count(self, path):
+        return self.stats()["counts"].get(path, 0)
+
+    def stop_server(self):
+        if self.server is not None:
+            self.stop(self.server)
+            self.server = None
+
+    # The program ---------------------------------------------------------
+
+    def start_program(self, *args):
+        env = wine_env(self.prefix, self.display)
+        env["CEFRT_STRICT_SHUTDOWN"] = "1"
+        self.program = self.spawn(["wine", self.exe] + list(args), "program",
+                                  env=env, cwd=os.path.dirname(self.exe))
+        return self.program
+
+    def wait_exit(self, limit):
+        """The program's exit code, or None when it did not end in time."""
+        try:
+            return self.program.wait(limit)
+        except subprocess.TimeoutExpired:
+            return None
+
+    # The display ---------------------------------------------------------
+
+    def xdotool(self, *args, limit=20):
+        env = dict(os.environ, DISPLAY=self.display)
+        result = subprocess.run(["xdotool"] + list(args), env=env,
+                                capture_output=True, text=True, timeout=limit,
+                                check=False)
+        return result.returncode, result.stdout
+
+    def windows_named(self, pattern):
+        code, out = self.xdotool("search", "--onlyvisible", "--name", pattern)
+        return [int(w) for w in out.split()] if code == 0 else []
+
+    def wait_window(self, pattern, limit):
+        """The id of a visible window whose title matches, or None."""
+        found = poll(lambda: self.windows_named(pattern), limit, step=0.5)
+        return found[0] if found else None
+
+    def geometry(self, window):
+        code, out = self.xdotool("getwindowgeometry", "--shell", str(window))
+        values = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        return {k: int(v) for k, v in values.items() if v.lstrip("-").isdigit()}
+
+    def focus(self, window):
+        self.xdotool("windowactivate", "--sync", str(window))
+        self.xdotool("windowfocus", "--sync", str(window))
+
+    def type_text(self, window, text):
+        """Types `text` with real key presses into the focused control."""
+        self.focus(window)
+        self.xdotool("type", "--delay", "30", text)
+
+    def key(self, window, *keys):
+        """Real key presses (XTEST) into `window`, once it has the focus."""
+        self.focus(window)
+        self.xdotool("key", "--clearmodifiers", *keys)
+
+    def click(self, window, x, y, button=1):
+        """A real click at (x, y) of the window."""
+        self.focus(window)
+        self.xdotool("mousemove", "--window", str(window), str(x), str(y))
+        self.xdotool("click", str(button))
+
+    def screenshot(self, what):
+        if shutil.which("import") is None or self.display is None:
+            return None
+        path = os.path.join(self.artifacts, "%s-%s.png" % (self.name, what))
+        env = dict(os.environ, DISPLAY=self.display)
+        subprocess.run(["import", "-window", "root", path], env=env,
+                       timeout=30, check=False, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
+        return path if os.path.exists(path) else None

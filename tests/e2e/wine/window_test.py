@@ -1,0 +1,145 @@
+#!/usr/bin/env python3
+"""End-to-end tests of the Windows program (pellavine.exe) under wine."""
+
+import argparse
+import os
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import harness  # noqa: E402
+
+LOGIN_TITLE = "^Quillbook 登录$"
+# Wine's first start in a fresh namespace is slow.
+FIRST_WINDOW_LIMIT = 180
+FRAME = 8     # pixels of a sizing border
+CAPTION = 32  # pixels of a caption
+
+ARGS = None
+
+
+class WindowTest(unittest.TestCase):
+
+    def session(self):
+        return harness.Session(ARGS.exe, ARGS.source_dir, ARGS.prefix,
+                               ARGS.artifacts, self._testMethodName)
+
+    def open_login(self, s):
+        """Starts the program; its window once it shows the sign-in page."""
+        s.start_program()
+        window = s.wait_window(LOGIN_TITLE, FIRST_WINDOW_LIMIT)
+        self.assertIsNotNone(window, "no window took the page's title; see "
+                             + s.log_path("program"))
+        return window
+
+    def close_and_expect_exit_zero(self, s, window):
+        s.key(window, "alt+F4")
+        code = s.wait_exit(60)
+        self.assertEqual(code, 0, "exit code %r; see %s"
+                         % (code, s.log_path("program")))
+
+    def test_window_takes_the_page_title_and_closing_it_ends_the_program(self):
+        with self.session() as s:
+            s.start_server()
+            window = self.open_login(s)
+            self.assertEqual(s.stats()["accept_language"], "zh-CN")
+            s.screenshot("signed-out")
+            # Without a window manager wine's X window is the client area:
+            # the frame around it is the window's own, at most a caption
+            # and a border wide.
+            g = s.geometry(window)
+            width, height = harness.SCREEN
+            self.assertTrue(
+                0 <= g["X"] <= FRAME and 0 <= g["Y"] <= CAPTION + FRAME and
+                width - FRAME <= g["X"] + g["WIDTH"] <= width and
+                height - FRAME <= g["Y"] + g["HEIGHT"] <= height,
+                "the window does not cover the screen: %r" % g)
+            self.close_and_expect_exit_zero(s, window)
+
+    def test_signing_in_with_typed_fields_reaches_the_home_page(self):
+        with self.session() as s:
+            s.start_server()
+            window = self.open_login(s)
+            # Tab walks the fields from the top: the files link is no field,
+            # so the first stop is the help button, then the user name.
+            s.key(window, "Tab", "Tab")
+            s.type_text(window, "demo")
+            s.key(window, "Tab")
+            s.type_text(window, "quillbook")
+            s.key(window, "Return")
+            home = s.wait_window("^Quillbook 首页$", 30)
+            s.screenshot("home")
+            self.assertIsNotNone(home, "the sign-in did not reach the home "
+                                 "page; see " + s.log_path("server"))
+            self.close_and_expect_exit_zero(s, home)
+
+    def test_f5_reloads_once_outside_a_field_and_not_inside_one(self):
+        with self.session() as s:
+            s.start_server()
+            window = self.open_login(s)
+            path = "/quillbook/loginIndex"
+            before = s.count(path)
+            s.key(window, "F5")
+            self.assertTrue(harness.poll(lambda: s.count(path) == before + 1,
+                                         20), "F5 did not reload")
+            time.sleep(2)  # a second reload would show by now
+            self.assertEqual(s.count(path), before + 1)
+            window = s.wait_window(LOGIN_TITLE, 20)
+            s.key(window, "Tab", "Tab")  # into the user name field
+            s.key(window, "F5")
+            time.sleep(2)
+            self.assertEqual(s.count(path), before + 1,
+                             "F5 in a field reloaded the page")
+            self.close_and_expect_exit_zero(s, window)
+
+    def test_without_a_server_the_error_page_shows_and_f5_recovers(self):
+        with self.session() as s:
+            s.start_program()
+            # The shell's error page has no title: the window keeps its
+            # first one. F5 can only recover if the error page was shown
+            # for the failed address.
+            error = s.wait_window("^Pellavine$", FIRST_WINDOW_LIMIT)
+            time.sleep(3)  # a refused connection fails at once
+            s.screenshot("error-page")
+            self.assertIsNotNone(error, "no window")
+            self.assertIsNone(s.program.poll(), "the program ended")
+            s.start_server()
+            s.key(error, "F5")
+            window = s.wait_window(LOGIN_TITLE, 30)
+            self.assertIsNotNone(window, "F5 did not load the page")
+            self.close_and_expect_exit_zero(s, window)
+
+
+def main():
+    global ARGS
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--exe", required=True)
+    parser.add_argument("--source-dir", required=True)
+    parser.add_argument("--artifacts", required=True)
+    parser.add_argument("--prefix",
+                        default=os.environ.get("PELLAVINE_WINEPREFIX"))
+    parser.add_argument("--prepare-prefix", action="store_true")
+    ARGS, rest = parser.parse_known_args()
+    if not ARGS.prefix:
+        parser.error("no wine prefix (--prefix or PELLAVINE_WINEPREFIX)")
+    ARGS.prefix = os.path.abspath(ARGS.prefix)
+    try:
+        if ARGS.prepare_prefix:
+            harness.prepare_prefix(ARGS.prefix)
+            return 0
+        if not harness.in_private_network():
+            return harness.reexec_in_private_network()
+        for tool in ("Xvfb", "xdotool", "wine"):
+            if harness.shutil.which(tool) is None:
+                raise harness.Skip(tool + " is not installed")
+    except harness.Skip as e:
+        print("skipped:", e)
+        return harness.SKIP
+    program = unittest.main(argv=[sys.argv[0]] + rest, exit=False,
+                            verbosity=2)
+    return 0 if program.result.wasSuccessful() else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
