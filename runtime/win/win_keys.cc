@@ -104,7 +104,8 @@ bool WinBrowser::OnKey(MSG* msg) {
     const size_t node = NodeOfControl(GetFocus());
     if (node < document_.nodes.size()) {
       const HtmlNode& n = document_.nodes[node];
-      if (n.kind == HtmlNode::Kind::kButton) {
+      if (n.kind == HtmlNode::Kind::kButton ||
+          n.kind == HtmlNode::Kind::kLink) {
         Activate(node);
         return true;
       }

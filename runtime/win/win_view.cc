@@ -70,7 +70,8 @@ void WinBrowser::ShowDocument(const std::string& html) {
         font = heading_font_;
         break;
       case HtmlNode::Kind::kLink:
-        style |= SS_LEFT | SS_NOPREFIX | SS_NOTIFY;
+        // A tab stop, so that the keyboard reaches links too (Enter).
+        style |= SS_LEFT | SS_NOPREFIX | SS_NOTIFY | WS_TABSTOP;
         font = link_font_;
         break;
       case HtmlNode::Kind::kButton:

@@ -61,9 +61,9 @@ class WindowTest(unittest.TestCase):
         with self.session() as s:
             s.start_server()
             window = self.open_login(s)
-            # Tab walks the fields from the top: the files link is no field,
-            # so the first stop is the help button, then the user name.
-            s.key(window, "Tab", "Tab")
+            # Tab walks from the top: the files link, the help button, then
+            # the user name.
+            s.key(window, "Tab", "Tab", "Tab")
             s.type_text(window, "demo")
             s.key(window, "Tab")
             s.type_text(window, "quillbook")
@@ -86,12 +86,45 @@ class WindowTest(unittest.TestCase):
             time.sleep(2)  # a second reload would show by now
             self.assertEqual(s.count(path), before + 1)
             window = s.wait_window(LOGIN_TITLE, 20)
-            s.key(window, "Tab", "Tab")  # into the user name field
+            s.key(window, "Tab", "Tab", "Tab")  # into the user name field
             s.key(window, "F5")
             time.sleep(2)
             self.assertEqual(s.count(path), before + 1,
                              "F5 in a field reloaded the page")
             self.close_and_expect_exit_zero(s, window)
+
+    def test_a_download_asks_where_to_save_and_writes_the_file_whole(self):
+        with self.session() as s:
+            s.start_server()
+            window = self.open_login(s)
+            s.key(window, "Tab", "Return")  # the files link
+            files = s.wait_window("^Quillbook 资料下载$", 30)
+            self.assertIsNotNone(files, "the files page did not open")
+            # The files link, the help button, then the download link.
+            s.key(files, "Tab", "Tab", "Tab", "Return")
+            dialog = s.wait_window("^(Save As|另存为)$", 60)
+            s.screenshot("save-dialog")
+            self.assertIsNotNone(dialog, "no save dialog")
+            target = os.path.join(ARGS.prefix, "drive_c", "e2e-download.csv")
+            if os.path.exists(target):
+                os.remove(target)
+            s.key(dialog, "ctrl+a")
+            s.type_text(dialog, "C:\\e2e-download.csv")
+            s.key(dialog, "Return")
+            notice = s.wait_window("^提示$", 60)
+            s.screenshot("notice")
+            self.assertIsNotNone(notice, "no notice that the download ended")
+            with open(os.path.join(ARGS.source_dir, "demo", "files",
+                                   "quillbook-users.csv"), "rb") as f:
+                expected = f.read()
+            with open(target, "rb") as f:
+                self.assertEqual(f.read(), expected)
+            s.key(notice, "Return")
+            self.assertTrue(harness.poll(
+                lambda: not s.windows_named("^提示$"), 20),
+                "the notice did not go away")
+            self.assertIsNone(s.program.poll(), "the program ended")
+            self.close_and_expect_exit_zero(s, files)
 
     def test_without_a_server_the_error_page_shows_and_f5_recovers(self):
         with self.session() as s:
