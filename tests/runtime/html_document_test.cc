@@ -1,6 +1,7 @@
 // The document reader behind the Windows view: what a page shows, and that
 // no markup, however broken, stops it.
 #include "runtime/html_document.h"
+#include "runtime/url.h"
 
 #include <gtest/gtest.h>
 
@@ -128,6 +129,29 @@ TEST(HtmlFormData, EncodesAsBrowsersDo) {
                                    {"password", "a&b=c/\xe4\xb8\xad"}}),
             "username=de+mo&password=a%26b%3Dc%2F%E4%B8%AD");
   EXPECT_EQ(cefrt::EncodeFormData({}), "");
+}
+
+TEST(ResolveUrl, ResolvesLinksFormsAndRedirectsAgainstThePage) {
+  const std::string base = "http://h:88/a/b/page?q=1#top";
+  struct Case {
+    const char* ref;
+    const char* out;
+  } cases[] = {
+      {"/quillbook/login", "http://h:88/quillbook/login"},
+      {"other", "http://h:88/a/b/other"},
+      {"../up", "http://h:88/a/up"},
+      {"?x=2", "http://h:88/a/b/page?x=2"},
+      {"#frag", "http://h:88/a/b/page?q=1#frag"},
+      {"", "http://h:88/a/b/page?q=1"},
+      {"//other.example/p", "http://other.example/p"},
+      {"https://x.example:8443/y", "https://x.example:8443/y"},
+      {"  spaced \n", "http://h:88/a/b/spaced"},
+      {"http://[bad", ""},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(cefrt::ResolveUrl(base, c.ref), c.out) << c.ref;
+  EXPECT_EQ(cefrt::ResolveUrl("not a url", "x"), "");
+  EXPECT_EQ(cefrt::ResolveUrl("about:blank", "x"), "");
 }
 
 }  // namespace

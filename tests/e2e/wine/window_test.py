@@ -93,21 +93,27 @@ class WindowTest(unittest.TestCase):
                              "F5 in a field reloaded the page")
             self.close_and_expect_exit_zero(s, window)
 
+    def open_save_dialog(self, s):
+        """From the sign-in page to the download's save dialog, by keys;
+        the files page's window and the dialog's."""
+        window = self.open_login(s)
+        s.key(window, "Tab", "Return")  # the files link
+        files = s.wait_window("^Quillbook 资料下载$", 30)
+        self.assertIsNotNone(files, "the files page did not open")
+        # The files link, the help button, then the download link.
+        s.key(files, "Tab", "Tab", "Tab", "Return")
+        dialog = s.wait_window("^(Save As|另存为)$", 60)
+        s.screenshot("save-dialog")
+        self.assertIsNotNone(dialog, "no save dialog")
+        return files, dialog
+
     def test_a_download_asks_where_to_save_and_writes_the_file_whole(self):
         with self.session() as s:
             s.start_server()
-            window = self.open_login(s)
-            s.key(window, "Tab", "Return")  # the files link
-            files = s.wait_window("^Quillbook 资料下载$", 30)
-            self.assertIsNotNone(files, "the files page did not open")
-            # The files link, the help button, then the download link.
-            s.key(files, "Tab", "Tab", "Tab", "Return")
-            dialog = s.wait_window("^(Save As|另存为)$", 60)
-            s.screenshot("save-dialog")
-            self.assertIsNotNone(dialog, "no save dialog")
             target = os.path.join(ARGS.prefix, "drive_c", "e2e-download.csv")
             if os.path.exists(target):
                 os.remove(target)
+            files, dialog = self.open_save_dialog(s)
             s.key(dialog, "ctrl+a")
             s.type_text(dialog, "C:\\e2e-download.csv")
             s.key(dialog, "Return")
@@ -124,6 +130,25 @@ class WindowTest(unittest.TestCase):
                 lambda: not s.windows_named("^提示$"), 20),
                 "the notice did not go away")
             self.assertIsNone(s.program.poll(), "the program ended")
+            self.close_and_expect_exit_zero(s, files)
+
+    def test_a_cancelled_save_dialog_saves_nothing_and_says_nothing(self):
+        with self.session() as s:
+            s.start_server()
+            documents = os.path.join(ARGS.prefix, "drive_c", "users",
+                                     os.environ.get("USER", "root"),
+                                     "Documents", "quillbook-users.csv")
+            if os.path.exists(documents):
+                os.remove(documents)
+            files, dialog = self.open_save_dialog(s)
+            s.key(dialog, "Escape")
+            self.assertTrue(harness.poll(
+                lambda: not s.windows_named("^(Save As|另存为)$"), 20),
+                "the dialog did not close")
+            time.sleep(3)  # a notice would show by now
+            self.assertEqual(s.windows_named("^提示$"), [],
+                             "a cancelled download was announced")
+            self.assertFalse(os.path.exists(documents))
             self.close_and_expect_exit_zero(s, files)
 
     def test_without_a_server_the_error_page_shows_and_f5_recovers(self):
