@@ -215,6 +215,11 @@ class Session:
         code, out = self.xdotool("search", "--onlyvisible", "--name", pattern)
         return [int(w) for w in out.split()] if code == 0 else []
 
+    def visible_windows(self):
+        """Every visible window, named or not (menus are windows too)."""
+        code, out = self.xdotool("search", "--onlyvisible", "--name", ".*")
+        return sorted(int(w) for w in out.split()) if code == 0 else []
+
     def wait_window(self, pattern, limit):
         """The id of a visible window whose title matches, or None."""
         found = poll(lambda: self.windows_named(pattern), limit, step=0.5)

@@ -93,6 +93,19 @@ class WindowTest(unittest.TestCase):
                              "F5 in a field reloaded the page")
             self.close_and_expect_exit_zero(s, window)
 
+    def test_right_click_shows_no_menu(self):
+        with self.session() as s:
+            s.start_server()
+            window = self.open_login(s)
+            before = s.visible_windows()
+            s.click(window, 600, 500, button=3)  # on the page
+            time.sleep(2)  # a menu would be up by now
+            self.assertEqual(s.visible_windows(), before)
+            s.click(window, 100, 190, button=3)  # in the user name field
+            time.sleep(2)
+            self.assertEqual(s.visible_windows(), before)
+            self.close_and_expect_exit_zero(s, window)
+
     def open_save_dialog(self, s):
         """From the sign-in page to the download's save dialog, by keys;
         the files page's window and the dialog's."""
