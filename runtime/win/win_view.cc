@@ -13,6 +13,8 @@ namespace {
 constexpr int kFirstControlId = 1000;
 constexpr int kMargin = 16;
 constexpr int kGap = 8;
+// A process has some ten thousand window handles; a page gets part of them.
+constexpr size_t kMaxControls = 4000;
 
 bool IsOtherWindowTarget(const std::string& target) {
   return !target.empty() && target != "_self" && target != "_top" &&
@@ -54,6 +56,8 @@ void WinBrowser::ShowDocument(const std::string& html) {
   ClearControls();
   scroll_ = 0;
   HINSTANCE instance = GetModuleHandleW(nullptr);
+  if (document_.nodes.size() > kMaxControls)
+    document_.nodes.resize(kMaxControls);  // the rest is not shown
   for (size_t i = 0; i < document_.nodes.size(); ++i) {
     const HtmlNode& node = document_.nodes[i];
     const wchar_t* kind = L"STATIC";
