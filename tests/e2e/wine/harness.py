@@ -6,6 +6,7 @@ The wine prefix is prepared once (prepare_prefix) before the tests; each
 test then starts its own display, server and program (Session)."""
 
 import contextlib
+import http.server
 import json
 import os
 import shutil
@@ -13,6 +14,7 @@ import signal
 import socket
 import subprocess
 import sys
+import threading
 import time
 import urllib.request
 
@@ -143,6 +145,9 @@ class Session:
             self.screenshot("failure")
         for child in reversed(self.children):
             self.stop(child)
+        if getattr(self, "pages", None) is not None:
+            self.pages.shutdown()
+            self.pages.server_close()
         # The namespace's wineserver goes with the last wine process.
         subprocess.run(["wineserver", "--kill"],
                        env=wine_env(self.prefix), check=False,
@@ -180,6 +185,29 @@ class Session:
 
     def count(self, path):
         return self.stats()["counts"].get(path, 0)
+
+    def start_pages(self, pages):
+        """Instead of the demo server: serves `pages` (path -> HTML) on
+        port 88 from this process, for scenarios the demo has no page for."""
+
+        class Pages(http.server.BaseHTTPRequestHandler):
+            def do_GET(self):
+                body = pages.get(self.path.split("?")[0])
+                status = 200 if body is not None else 404
+                data = (body or "<title>404</title>").encode("utf-8")
+                self.send_response(status)
+                self.send_header("Content-Type", "text/html; charset=utf-8")
+                self.send_header("Content-Length", str(len(data)))
+                self.end_headers()
+                self.wfile.write(data)
+
+            def log_message(self, *args):
+                pass
+
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", PORT), Pages)
+        server.daemon_threads = True
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        self.pages = server
 
     def stop_server(self):
         if self.server is not None:
