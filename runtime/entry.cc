@@ -301,7 +301,8 @@ void cef_quit_message_loop(void) {
 }
 
 void cef_set_osmodal_loop(int osModalLoop) {
-  // Only meaningful with a native Windows loop, which does not exist yet.
+  // Nothing to switch: the Windows pump's wake-ups already run tasks inside
+  // modal loops, and GTK has no such loops.
   (void)osModalLoop;
 }
 
