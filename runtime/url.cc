@@ -219,6 +219,13 @@ bool ParseUrl(const std::string& text, Url* url) {
     if (rest.empty())
       rest = "/";
     url->path = RemoveDotSegments(EscapeComponent(rest));
+    // A host-less file URL reads any run of leading slashes as one; its
+    // path must too, or the spec would not read back as itself.
+    if (url->scheme == "file" && url->host.empty()) {
+      const size_t first = url->path.find_first_not_of('/');
+      url->path.erase(0, (first == std::string::npos ? url->path.size()
+                                                     : first) - 1);
+    }
   } else {
     if (rest.compare(0, 2, "//") == 0) {
       const size_t end = rest.find('/', 2);

@@ -45,6 +45,21 @@ TEST(ParseUrl, SplitsAndCanonicalises) {
   EXPECT_EQ(u"", Str::Text(&parts.p.query));
 }
 
+TEST(ParseUrl, SpecReadsBackAsItself) {
+  for (const char* text :
+       {"file:a/..//x", "file:///a/..//x", "file://a/..//x/./y",
+        "http://h/a/..//x", "file:////x", "file:"}) {
+    Str url(text);
+    Parts parts;
+    ASSERT_EQ(1, cef_parse_url(url.get(), &parts.p)) << text;
+    Str spec(Str::Text(&parts.p.spec));
+    Parts again;
+    ASSERT_EQ(1, cef_parse_url(spec.get(), &again.p)) << text;
+    EXPECT_EQ(Str::Text(&parts.p.spec), Str::Text(&again.p.spec)) << text;
+    EXPECT_EQ(Str::Text(&parts.p.path), Str::Text(&again.p.path)) << text;
+  }
+}
+
 TEST(ParseUrl, RejectsWhatIsNotAnAbsoluteUrl) {
   const char* bad[] = {"",
                        "no scheme here",
