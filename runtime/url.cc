@@ -220,7 +220,7 @@ bool ParseUrl(const std::string& text, Url* url) {
       rest = "/";
     url->path = RemoveDotSegments(EscapeComponent(rest));
     // A host-less file URL reads any run of leading slashes as one; its
-    // path must too, or the spec would not read back as itself.
+    // path must too, or the URL it composes would not parse back to itself.
     if (url->scheme == "file" && url->host.empty()) {
       const size_t first = url->path.find_first_not_of('/');
       url->path.erase(0, (first == std::string::npos ? url->path.size()
