@@ -24,6 +24,9 @@ bool PollUntil(const std::function<bool()>& done, Millis limit);
 
 bool OnPath(const std::string& program);
 
+// A file's whole content; empty when it cannot be read.
+std::string ReadFile(const std::filesystem::path& path);
+
 // A child in its own process group, its output going to a file.
 class Child {
  public:

@@ -15,15 +15,9 @@
 
 namespace fs = std::filesystem;
 using e2e::Millis;
+using e2e::ReadFile;
 
 namespace {
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 class PopUpClientTest : public testing::TestWithParam<const char*> {};
 

@@ -58,12 +58,7 @@ const Millis kExitLimit(10000);
 // How long something that must not happen is given to happen anyway.
 const Millis kQuietPeriod(1500);
 
-inline std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using e2e::ReadFile;
 
 inline std::string Tail(const std::string& text, size_t n = 4000) {
   return text.size() <= n ? text : "..." + text.substr(text.size() - n);

@@ -16,15 +16,9 @@
 
 namespace fs = std::filesystem;
 using e2e::Millis;
+using e2e::ReadFile;
 
 namespace {
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 std::string EnvOr(const char* name, const char* fallback) {
   const char* value = std::getenv(name);
