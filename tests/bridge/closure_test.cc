@@ -28,7 +28,8 @@ TEST_F(ClosureTest, CopiesShareOneCallAndFreeItOnce) {
     BoundClosure first = closure;
     BoundClosure second;
     second = first;
-    second = second;
+    BoundClosure& same = second;  // self-assignment that clang lets through
+    second = same;
     EXPECT_FALSE(receiver->HasOneRef());
     second.Run();
     EXPECT_EQ(receiver->calls, 1);
