@@ -154,9 +154,41 @@ std::vector<Reach>& Reaches();
 // The number that a reached member answers with, converted to its result
 // type; always one more than the row's default so that it differs.
 long long& AnswerValue();
+// Whether a reached member that returns a pointer answers null instead.
+bool& AnswerNull();
+
+// A fuzzer can take the walks over: each walk then makes the one call that
+// the plan describes instead of walking its rows, and checks that the call
+// leaves the reference ledger as it found it. A census only counts the rows.
+struct FuzzPlan {
+  struct Walk {
+    std::string test;
+    size_t ordinal;  // among the walks of its test
+    size_t rows;
+  };
+  bool census = false;
+  std::vector<Walk> walks;  // what the census found, in running order
+  size_t walk = 0;          // which walk of the running test makes the call
+  size_t walks_seen = 0;
+  size_t row = 0;            // taken modulo the rows
+  size_t size = 0;           // proxies: the structure's declared size
+  uint64_t absent = 0;       // proxies: members left null, one bit per row
+  size_t refused = 0;        // proxies: 0 for the full call, else a variant
+  long long answer = 0;      // proxies: what the reached member answers
+  bool null_answer = false;  // proxies: pointer results answered as null
+  bool null_self = false;    // adapters: the call comes without `self`
+  uint64_t blank = 0;        // adapters: arguments left null, one bit each
+};
+// The plan in force; null when the walks run as tests.
+FuzzPlan*& ActivePlan();
+// Whether the plan takes this walk over; a census notes it on the way.
+bool PlanTakesWalk(size_t rows);
 
 template <class R>
 R Answer() {
+  if constexpr (std::is_pointer_v<R>) {
+    if (AnswerNull()) return nullptr;
+  }
   if constexpr (std::is_same_v<R, cef_string_userfree_t>) {
     cef_string_userfree_t text = cef_string_userfree_utf16_alloc();
     cef_string_utf8_to_utf16("answer", 6, text);
@@ -394,10 +426,47 @@ void ExpectCoversStructure(const std::vector<RowType>& rows) {
         << "row " << i << " is not the structure's member " << i;
 }
 
+// The planned call through a proxy: any declared size, any members absent,
+// any required argument left out, any answer.
+template <class Proxy>
+void PlannedProxyCall(
+    const std::vector<ProxyRow<typename Proxy::InterfaceType>>& rows,
+    const FuzzPlan& plan) {
+  typedef typename Proxy::StructType S;
+  const auto& row = rows[plan.row % rows.size()];
+  SCOPED_TRACE(row.name);
+  const int live = fake::LiveObjects();
+  S* structure = fake::NewObject<S>();
+  for (size_t i = 0; i < rows.size(); ++i)
+    rows[i].install(structure, !((plan.absent >> (i % 64)) & 1));
+  BaseOf(structure)->size = sizeof(cef_base_t) +
+                            plan.size % (sizeof(S) - sizeof(cef_base_t) +
+                                         2 * sizeof(void*) + 1);
+  AnswerValue() = plan.answer;
+  AnswerNull() = plan.null_answer;
+  {
+    CefRefPtr<typename Proxy::InterfaceType> proxy = Proxy::Wrap(structure);
+    Reaches().clear();
+    const size_t variant = plan.refused % (row.refused.size() + 1);
+    if (variant == 0)
+      row.call(*proxy);
+    else
+      row.refused[variant - 1](*proxy);
+    EXPECT_LE(row.OwnReaches().size(), 1u) << "the member was reached twice";
+  }
+  AnswerNull() = false;
+  EXPECT_EQ(fake::RefsOf(structure), 0) << "the proxy kept a reference";
+  EXPECT_EQ(fake::LiveObjects(), live) << "library objects left referenced";
+}
+
 template <class Proxy>
 void WalkProxy(
     const std::vector<ProxyRow<typename Proxy::InterfaceType>>& rows) {
   typedef typename Proxy::StructType S;
+  if (FuzzPlan* plan = ActivePlan()) {
+    if (PlanTakesWalk(rows.size())) PlannedProxyCall<Proxy>(rows, *plan);
+    return;
+  }
   ExpectCoversStructure<S>(rows);
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -573,21 +642,25 @@ Negated<Sample> Neg(Sample sample) {
   return Negated<Sample>{sample};
 }
 
+// Any pointer argument can be left out; values other than pointers stay.
 template <class Sample>
-auto MakeArg(Sample& sample, bool) {
-  return sample.Make();
+auto MakeArg(Sample& sample, bool blank) {
+  auto made = sample.Make();
+  if constexpr (std::is_pointer_v<decltype(made)>) {
+    if (!blank) return made;
+    // The fresh object would never cross; hand back its reference.
+    if constexpr (HasInterface<std::remove_pointer_t<decltype(made)>>::value) {
+      cef_base_t* base = BaseOf(made);
+      base->release(base);
+    }
+    return decltype(made)();
+  } else {
+    return made;
+  }
 }
 template <class Sample>
 auto MakeArg(Needed<Sample>& needed, bool blank) {
-  auto made = needed.sample.Make();
-  if (!blank) return made;
-  // The fresh object would never cross; hand back its reference.
-  if constexpr (std::is_pointer_v<decltype(made)> &&
-                HasInterface<std::remove_pointer_t<decltype(made)>>::value) {
-    cef_base_t* base = BaseOf(made);
-    base->release(base);
-  }
-  return decltype(made)();
+  return MakeArg(needed.sample, blank);
 }
 template <class Sample>
 auto MakeArg(Negated<Sample>& negated, bool blank) {
@@ -615,11 +688,15 @@ std::string DescribeCResult(R result) {
   }
 }
 
-// Fresh C arguments from the samples, with the one at `blank` left out.
+// Fresh C arguments from the samples, those whose bit is set in `blank`
+// left out.
 template <class Tuple, size_t... K>
-auto MakeArguments(Tuple& samples, int blank, std::index_sequence<K...>) {
+auto MakeArguments(Tuple& samples, uint64_t blank, std::index_sequence<K...>) {
   return std::tuple<decltype(MakeArg(std::get<K>(samples), false))...>{
-      MakeArg(std::get<K>(samples), static_cast<int>(K) == blank)...};
+      MakeArg(std::get<K>(samples), ((blank >> K) & 1) != 0)...};
+}
+inline uint64_t Only(int index) {
+  return index < 0 ? 0 : uint64_t{1} << index;
 }
 
 template <class S>
@@ -627,8 +704,8 @@ struct AdapterRow {
   std::string name;
   size_t offset = 0;
   // Calls the member found in `structure` with `self` (the structure or
-  // null); `blank` is the index of the argument to leave out, or -1.
-  std::function<std::string(S*, S*, int)> call;
+  // null); `blank` has a bit set for each argument to leave out.
+  std::function<std::string(S*, S*, uint64_t)> call;
   std::vector<int> refusable;
   std::string default_result;
   std::string seen;
@@ -660,7 +737,7 @@ AdapterRow<typename MemberPointer<decltype(Member)>::Class> Row(
              std::to_string((row.offset - sizeof(cef_base_t)) / sizeof(void*)) +
              " (offset " + std::to_string(row.offset) + ")";
   auto tuple = std::make_shared<std::tuple<Samples...>>(samples...);
-  row.call = [tuple](S* structure, S* self, int blank) {
+  row.call = [tuple](S* structure, S* self, uint64_t blank) {
     auto fn = structure->*Member;
     auto arguments =
         MakeArguments(*tuple, blank, std::index_sequence_for<Samples...>());
@@ -689,10 +766,33 @@ AdapterRow<typename MemberPointer<decltype(Member)>::Class> Row(
 
 // `Handler` records its methods through Recording::Noted with the method's
 // index in its interface, and answers with Reply.
+// The planned call through an adapter: with or without `self`, any
+// arguments left null.
+template <class Adapter, class Handler>
+void PlannedAdapterCall(
+    const std::vector<AdapterRow<typename Adapter::StructType>>& rows,
+    const FuzzPlan& plan) {
+  typedef typename Adapter::StructType S;
+  const auto& row = rows[plan.row % rows.size()];
+  SCOPED_TRACE(row.name);
+  CefRefPtr<Handler> handler = new Handler();
+  const int live = fake::LiveObjects();
+  S* structure = Adapter::Wrap(handler);
+  row.call(structure, plan.null_self ? nullptr : structure, plan.blank);
+  BaseOf(structure)->release(BaseOf(structure));
+  EXPECT_TRUE(handler->HasOneRef()) << "the adapter kept a reference";
+  EXPECT_EQ(fake::LiveObjects(), live) << "library objects left referenced";
+}
+
 template <class Adapter, class Handler>
 void WalkAdapter(
     const std::vector<AdapterRow<typename Adapter::StructType>>& rows) {
   typedef typename Adapter::StructType S;
+  if (FuzzPlan* plan = ActivePlan()) {
+    if (PlanTakesWalk(rows.size()))
+      PlannedAdapterCall<Adapter, Handler>(rows, *plan);
+    return;
+  }
   ExpectCoversStructure<S>(rows);
   CefRefPtr<Handler> handler = new Handler();
   {
@@ -711,7 +811,8 @@ void WalkAdapter(
     S* structure = Adapter::Wrap(handler);
     auto expect_default = [&](const char* how, S* self, int blank) {
       handler->notes().clear();
-      EXPECT_EQ(row.call(structure, self, blank), row.default_result) << how;
+      EXPECT_EQ(row.call(structure, self, Only(blank)), row.default_result)
+          << how;
       EXPECT_TRUE(handler->notes().empty())
           << how << ": the handler was reached";
     };
@@ -720,7 +821,7 @@ void WalkAdapter(
       expect_default("required argument left out", structure, blank);
 
     handler->notes().clear();
-    const std::string result = row.call(structure, structure, -1);
+    const std::string result = row.call(structure, structure, 0);
     ASSERT_EQ(handler->notes().size(), 1u) << "the handler was not reached";
     EXPECT_EQ(handler->notes()[0].method, static_cast<int>(i))
         << "member " << i << " reached another method";
