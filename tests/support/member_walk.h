@@ -650,8 +650,10 @@ auto MakeArg(Sample& sample, bool blank) {
     if (!blank) return made;
     // The fresh object would never cross; hand back its reference.
     if constexpr (HasInterface<std::remove_pointer_t<decltype(made)>>::value) {
-      cef_base_t* base = BaseOf(made);
-      base->release(base);
+      if (made) {
+        cef_base_t* base = BaseOf(made);
+        base->release(base);
+      }
     }
     return decltype(made)();
   } else {
