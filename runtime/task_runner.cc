@@ -46,50 +46,87 @@ TaskRunner::~TaskRunner() {
 bool TaskRunner::Post(cef_task_t* task, int64_t delay_ms) {
   if (!task)
     return false;
-  const int64_t delay = std::min(std::max<int64_t>(delay_ms, 0), kMaxDelayMs);
-  bool queued = false;
+  bool queued = false, wake = false;
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (!closed_) {
-      queue_.push(
-          {Clock::now() + std::chrono::milliseconds(delay), next_seq_++, task});
+    if (!closed_.load(std::memory_order_relaxed)) {
       queued = true;
+      if (delay_ms <= 0) {
+        ready_.push_back(task);
+        wake = !wake_pending_;
+      } else {
+        const int64_t delay = std::min(delay_ms, kMaxDelayMs);
+        delayed_.push({Clock::now() + std::chrono::milliseconds(delay),
+                       next_seq_++, task});
+        // The runner may be asleep until a later deadline.
+        wake = true;
+      }
+      wake_pending_ = true;
     }
   }
   if (!queued) {
     ReleaseTask(task);
     return false;
   }
-  pump_->ScheduleWork();
+  if (wake)
+    pump_->ScheduleWork();
   return true;
 }
 
 Clock::time_point TaskRunner::RunDueTasks(bool stop_on_quit) {
-  uint64_t limit;
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    limit = next_seq_;
-  }
-  const Clock::time_point now = Clock::now();
-  for (;;) {
-    if (stop_on_quit && quit_.load())
-      return now;
-    cef_task_t* task = nullptr;
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      if (closed_ || queue_.empty())
-        return Clock::time_point::max();
-      const Pending& top = queue_.top();
-      if (top.due > now)
-        return top.due;
-      if (top.seq >= limit)
-        return now;
-      task = top.task;
-      queue_.pop();
+    if (closed_.load(std::memory_order_relaxed))
+      return Clock::time_point::max();
+    // A batch that a Quit cut short goes on first; otherwise everything
+    // due now, and nothing posted from here on, makes the next batch.
+    if (batch_next_ == batch_.size()) {
+      batch_.clear();
+      batch_next_ = 0;
+      if (!delayed_.empty()) {
+        const Clock::time_point now = Clock::now();
+        while (!delayed_.empty() && delayed_.top().due <= now) {
+          ready_.push_back(delayed_.top().task);
+          delayed_.pop();
+        }
+      }
+      batch_.swap(ready_);
+      wake_pending_ = false;
     }
+    in_batch_ = true;
+  }
+  while (batch_next_ < batch_.size()) {
+    if ((stop_on_quit && quit_.load()) || closed_.load())
+      break;
+    cef_task_t* task = batch_[batch_next_++];
     ExecuteTask(task);
     ReleaseTask(task);
   }
+  bool closed;
+  Clock::time_point next = Clock::time_point::max();
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    in_batch_ = false;
+    closed = closed_.load(std::memory_order_relaxed);
+    if (!closed) {
+      if (batch_next_ < batch_.size() || !ready_.empty())
+        next = Clock::now();
+      else if (!delayed_.empty())
+        next = delayed_.top().due;
+    }
+  }
+  // A Close during the batch left its rest to this thread.
+  if (closed)
+    DropRestOfBatch();
+  return next;
+}
+
+void TaskRunner::DropRestOfBatch() {
+  std::vector<cef_task_t*> rest(batch_.begin() + batch_next_, batch_.end());
+  batch_.clear();
+  batch_next_ = 0;
+  for (cef_task_t* task : rest)
+    ReleaseTask(task);
 }
 
 void TaskRunner::Run() {
@@ -109,16 +146,22 @@ void TaskRunner::Quit() {
 
 void TaskRunner::Close() {
   std::vector<cef_task_t*> dropped;
+  bool batch_is_ours;
   {
     std::lock_guard<std::mutex> lock(mutex_);
     closed_ = true;
-    while (!queue_.empty()) {
-      dropped.push_back(queue_.top().task);
-      queue_.pop();
+    dropped.swap(ready_);
+    while (!delayed_.empty()) {
+      dropped.push_back(delayed_.top().task);
+      delayed_.pop();
     }
+    // A batch being run is left to its thread, which sees closed_.
+    batch_is_ours = !in_batch_;
   }
   Quit();
   // Outside the lock: a release may post again, which is refused.
+  if (batch_is_ours)
+    DropRestOfBatch();
   for (cef_task_t* task : dropped)
     ReleaseTask(task);
 }
@@ -137,12 +180,7 @@ void TaskRunner::StartThread() {
   thread_ = std::thread([this] {
     BindToCurrentThread();
     // A Close that came before this point has set quit_; Run then returns.
-    bool closed;
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      closed = closed_;
-    }
-    if (!closed)
+    if (!closed_.load())
       Run();
   });
 }

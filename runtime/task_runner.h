@@ -64,11 +64,25 @@ class TaskRunner {
     }
   };
 
+  // Releases what is left of the batch unrun; the caller owns the batch.
+  void DropRestOfBatch();
+
   const std::unique_ptr<MessagePump> pump_;
   mutable std::mutex mutex_;
-  std::priority_queue<Pending, std::vector<Pending>, RunsLater> queue_;
+  // Undelayed tasks in the order of their posting; delayed ones by due time.
+  std::vector<cef_task_t*> ready_;
+  std::priority_queue<Pending, std::vector<Pending>, RunsLater> delayed_;
   uint64_t next_seq_ = 0;
-  bool closed_ = false;
+  // A wake-up is on its way to the pump and no batch has been taken since:
+  // further posts need not send another.
+  bool wake_pending_ = false;
+  // The batch being run, taken whole from ready_ so that each task costs
+  // the posters no lock. Only the running thread touches it while in_batch_
+  // is set; otherwise the lock guards it.
+  std::vector<cef_task_t*> batch_;
+  size_t batch_next_ = 0;
+  bool in_batch_ = false;
+  std::atomic<bool> closed_{false};
   std::thread::id owner_;
   std::atomic<bool> quit_{false};
   std::thread thread_;
