@@ -102,11 +102,13 @@ def port_open(host, port):
 class Session:
     """One display, one demo server and one run of the program."""
 
-    def __init__(self, exe, source_dir, prefix, artifacts, name):
+    def __init__(self, exe, source_dir, prefix, artifacts, name,
+                 window_text=None):
         for tool in ("Xvfb", "xdotool", "wine"):
             if shutil.which(tool) is None:
                 raise Skip(tool + " is not installed")
         self.exe = exe
+        self.window_text = window_text
         self.source_dir = source_dir
         self.prefix = prefix
         self.artifacts = artifacts
@@ -252,6 +254,25 @@ class Session:
         """The id of a visible window whose title matches, or None."""
         found = poll(lambda: self.windows_named(pattern), limit, step=0.5)
         return found[0] if found else None
+
+    def window_texts(self):
+        """What each visible top-level window shows, read by a program in
+        the same wine session: {title: [(class, text), ...]}."""
+        result = subprocess.run(["wine", self.window_text],
+                                env=wine_env(self.prefix, self.display),
+                                capture_output=True, timeout=60, check=False)
+        windows, current = {}, None
+        for line in result.stdout.decode("utf-8", "replace").splitlines():
+            fields = line.split("\t")
+            if fields[0] == "window" and len(fields) == 2:
+                current = windows.setdefault(fields[1], [])
+            elif current is not None and len(fields) == 3 and not fields[0]:
+                current.append((fields[1], fields[2]))
+        return windows
+
+    def shown_text(self, title):
+        """The text of the controls of the window titled `title`, joined."""
+        return " ".join(text for _, text in self.window_texts().get(title, []))
 
     def geometry(self, window):
         code, out = self.xdotool("getwindowgeometry", "--shell", str(window))

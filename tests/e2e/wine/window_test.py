@@ -23,7 +23,8 @@ class WindowTest(unittest.TestCase):
 
     def session(self):
         return harness.Session(ARGS.exe, ARGS.source_dir, ARGS.prefix,
-                               ARGS.artifacts, self._testMethodName)
+                               ARGS.artifacts, self._testMethodName,
+                               ARGS.window_text)
 
     def open_login(self, s):
         """Starts the program; its window once it shows the sign-in page."""
@@ -161,6 +162,7 @@ class WindowTest(unittest.TestCase):
             notice = s.wait_window("^提示$", 60)
             s.screenshot("notice")
             self.assertIsNotNone(notice, "no notice that the download ended")
+            self.assertIn("下载成功！", s.shown_text("提示"))
             with open(os.path.join(ARGS.source_dir, "demo", "files",
                                    "quillbook-users.csv"), "rb") as f:
                 expected = f.read()
@@ -199,9 +201,14 @@ class WindowTest(unittest.TestCase):
             # first one. F5 can only recover if the error page was shown
             # for the failed address.
             error = s.wait_window("^Pellavine$", FIRST_WINDOW_LIMIT)
-            time.sleep(3)  # a refused connection fails at once
-            s.screenshot("error-page")
             self.assertIsNotNone(error, "no window")
+            shown = harness.poll(
+                lambda: "Failed to load URL" in s.shown_text("Pellavine")
+                and s.shown_text("Pellavine"), 30)
+            s.screenshot("error-page")
+            self.assertIn("Failed to load URL http://127.0.0.1:88/quillbook/"
+                          "loginIndex with error ", shown or "(nothing)")
+            self.assertIn("(-102).", shown)  # the connection was refused
             self.assertIsNone(s.program.poll(), "the program ended")
             s.start_server()
             s.key(error, "F5")
@@ -214,6 +221,8 @@ def main():
     global ARGS
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--exe", required=True)
+    parser.add_argument("--window-text", required=True,
+                        help="window_text.exe, which reads what windows show")
     parser.add_argument("--source-dir", required=True)
     parser.add_argument("--artifacts", required=True)
     parser.add_argument("--prefix",
