@@ -2,10 +2,13 @@
 // goes, unless one is stuck in a page's script and never hears of it: nothing
 // the program started may outlive it.
 #include <dirent.h>
+#include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <string>
@@ -24,7 +27,24 @@ namespace {
 // network process may still be writing cookies.
 constexpr std::chrono::milliseconds kHelperGrace(3000);
 
-// Our live children whose program is one of WebKit's.
+// Whether `pid` is a child of ours running one of WebKit's programs. A
+// process whose main thread has ended (a zombie) no longer runs anything.
+bool IsLiveWebKitChild(const char* pid, pid_t self) {
+  std::ifstream in(std::string("/proc/") + pid + "/stat");
+  std::string stat;
+  std::getline(in, stat);
+  // "pid (comm) state ppid ...": the name may hold spaces and parentheses.
+  const size_t open = stat.find('(');
+  const size_t close = stat.rfind(')');
+  if (open == std::string::npos || close == std::string::npos ||
+      close + 4 >= stat.size())
+    return false;
+  const std::string comm = stat.substr(open + 1, close - open - 1);
+  const char state = stat[close + 2];
+  const long ppid = strtol(stat.c_str() + close + 4, nullptr, 10);
+  return ppid == self && state != 'Z' && comm.rfind("WebKit", 0) == 0;
+}
+
 std::vector<pid_t> WebKitChildren() {
   std::vector<pid_t> out;
   const pid_t self = getpid();
@@ -34,38 +54,60 @@ std::vector<pid_t> WebKitChildren() {
   while (dirent* entry = readdir(proc)) {
     char* end = nullptr;
     const long pid = strtol(entry->d_name, &end, 10);
-    if (pid <= 0 || !end || *end)
-      continue;
-    std::ifstream in(std::string("/proc/") + entry->d_name + "/stat");
-    std::string stat;
-    std::getline(in, stat);
-    // "pid (comm) state ppid ...": the name may hold spaces and parentheses.
-    const size_t open = stat.find('(');
-    const size_t close = stat.rfind(')');
-    if (open == std::string::npos || close == std::string::npos ||
-        close + 4 >= stat.size())
-      continue;
-    const std::string comm = stat.substr(open + 1, close - open - 1);
-    const char state = stat[close + 2];
-    const long ppid = strtol(stat.c_str() + close + 4, nullptr, 10);
-    if (ppid == self && state != 'Z' && comm.rfind("WebKit", 0) == 0)
+    if (pid > 0 && end && !*end && IsLiveWebKitChild(entry->d_name, self))
       out.push_back(static_cast<pid_t>(pid));
   }
   closedir(proc);
   return out;
 }
 
+// A descriptor that becomes readable when `pid` has ended (Linux 5.3 on),
+// or -1.
+int ProcessDescriptor(pid_t pid) {
+#ifdef SYS_pidfd_open
+  return static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+#else
+  (void)pid;
+  return -1;
+#endif
+}
+
 }  // namespace
 
 void EndWebKitHelpers() {
   const auto deadline = std::chrono::steady_clock::now() + kHelperGrace;
+  const pid_t self = getpid();
   std::vector<pid_t> left = WebKitChildren();
+  // Helpers end within milliseconds of the context: the wait is woken by
+  // their end where the system can say so, and looks every 2 ms otherwise.
+  std::vector<pollfd> ends;
+  for (pid_t pid : left) {
+    const int fd = ProcessDescriptor(pid);
+    if (fd >= 0)
+      ends.push_back({fd, POLLIN, 0});
+  }
   while (!left.empty() && std::chrono::steady_clock::now() < deadline) {
+    // The helpers' last messages may need an answer.
     if (GtkInitialized())
       DispatchPendingGtkEvents();
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    left = WebKitChildren();
+    // An ended helper's descriptor stays readable: watch only the others.
+    ends.erase(std::remove_if(ends.begin(), ends.end(),
+                              [](const pollfd& end) {
+                                if (end.revents)
+                                  close(end.fd);
+                                return end.revents != 0;
+                              }),
+               ends.end());
+    poll(ends.data(), ends.size(), 2);
+    left.erase(std::remove_if(left.begin(), left.end(),
+                              [self](pid_t pid) {
+                                return !IsLiveWebKitChild(
+                                    std::to_string(pid).c_str(), self);
+                              }),
+               left.end());
   }
+  for (const pollfd& end : ends)
+    close(end.fd);
   for (pid_t pid : left)
     kill(pid, SIGKILL);
 }
