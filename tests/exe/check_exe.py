@@ -9,6 +9,7 @@ What is checked, all read from the file with Debian's python3-pefile:
 - the header: machine i386, PE32, GUI subsystem, 5.01 as both the minimum
   subsystem version and the operating-system version;
 - the imports: only the system DLLs listed in SYSTEM_DLLS, and libcef.dll;
+  none of the system functions that exist only from Vista on (AFTER_XP);
   every function taken from libcef.dll, by name, is one that the library's C
   interface declares (the CEF_EXPORT functions of CAPI_DIR/*.h), so a
   misspelt export can never reach a user as "entry point not found";
@@ -19,7 +20,8 @@ What is checked, all read from the file with Debian's python3-pefile:
   and the icon image it names exists and decodes as that.
 
 The self-check runs the same checks on copies of the executable with one
-thing broken each (a misspelt libcef import, a non-system DLL, subsystem 4.0,
+thing broken each (a misspelt libcef import, a non-system DLL, a Vista-only
+import, subsystem 4.0,
 another execution level, a 64x64 icon entry) and fails unless each copy is
 refused for that reason.
 
@@ -59,6 +61,31 @@ SYSTEM_DLLS = {
     "msvcrt.dll",
 }
 LIBRARY_DLL = "libcef.dll"
+
+# System functions that Windows has only from Vista on and that compilers'
+# runtimes are known to pull in (timing, condition variables, slim locks,
+# one-time initialisation, fiber-local storage, locale names). Importing one
+# keeps the program from loading on XP, which its header names.
+AFTER_XP = {
+    "kernel32.dll": {
+        "GetTickCount64", "InitializeConditionVariable",
+        "SleepConditionVariableCS", "SleepConditionVariableSRW",
+        "WakeConditionVariable", "WakeAllConditionVariable",
+        "InitializeSRWLock", "AcquireSRWLockExclusive",
+        "AcquireSRWLockShared", "ReleaseSRWLockExclusive",
+        "ReleaseSRWLockShared", "TryAcquireSRWLockExclusive",
+        "TryAcquireSRWLockShared", "InitOnceExecuteOnce",
+        "InitOnceBeginInitialize", "InitOnceComplete", "FlsAlloc",
+        "FlsFree", "FlsGetValue", "FlsSetValue", "CreateEventExW",
+        "CreateMutexExW", "CreateSemaphoreExW", "GetLocaleInfoEx",
+        "LCMapStringEx", "CompareStringEx", "LocaleNameToLCID",
+        "GetUserDefaultLocaleName", "GetFileInformationByHandleEx",
+        "SetFileInformationByHandle", "GetFinalPathNameByHandleW",
+        "CreateSymbolicLinkW", "QueryFullProcessImageNameW", "CancelIoEx",
+        "GetCurrentProcessorNumber", "GetThreadId", "GetProcessId",
+    },
+    "user32.dll": {"SetProcessDPIAware", "ChangeWindowMessageFilter"},
+}
 
 IMAGE_FILE_MACHINE_I386 = 0x14C
 PE32_MAGIC = 0x10B
@@ -159,6 +186,12 @@ def check_imports(pe, exports, errors):
         if name.lower() != LIBRARY_DLL and name.lower() not in SYSTEM_DLLS:
             errors.append(f"imports: {name} is neither a known system DLL "
                           f"nor {LIBRARY_DLL}")
+    for dll, names in dlls.items():
+        for imp in names:
+            if imp.name and imp.name.decode("ascii", "replace") in \
+                    AFTER_XP.get(dll.lower(), ()):
+                errors.append(f"imports: {dll}!{imp.name.decode()} exists "
+                              "only from Vista on; the header names XP")
     if LIBRARY_DLL not in lower:
         errors.append(f"imports: {LIBRARY_DLL} is not imported")
         return
@@ -356,6 +389,12 @@ def broken_copies(data):
     stranger = b"X" + system.dll[1:]  # say, XERNEL32.dll
     yield ("non-system DLL", f"{stranger.decode()} is neither",
            patched(data, pe.get_offset_from_rva(system.struct.Name), stranger))
+
+    # A Vista-only function in place of an XP one of the same length.
+    kernel = imports["kernel32.dll"]
+    xp = next(i for i in kernel.imports if i.name == b"SetThreadContext")
+    yield ("Vista-only import", "KERNEL32.dll!InitOnceComplete exists only",
+           patched(data, xp.name_offset, b"InitOnceComplete"))
 
     version = pe.OPTIONAL_HEADER.get_field_absolute_offset(
         "MajorSubsystemVersion")
