@@ -766,8 +766,6 @@ AdapterRow<typename MemberPointer<decltype(Member)>::Class> Row(
   return row;
 }
 
-// `Handler` records its methods through Recording::Noted with the method's
-// index in its interface, and answers with Reply.
 // The planned call through an adapter: with or without `self`, any
 // arguments left null.
 template <class Adapter, class Handler>
@@ -786,6 +784,8 @@ void PlannedAdapterCall(
   EXPECT_EQ(fake::LiveObjects(), live) << "library objects left referenced";
 }
 
+// `Handler` records its methods through Recording::Noted with the method's
+// index in its interface, and answers with Reply.
 template <class Adapter, class Handler>
 void WalkAdapter(
     const std::vector<AdapterRow<typename Adapter::StructType>>& rows) {
