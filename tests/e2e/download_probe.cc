@@ -20,6 +20,7 @@
 #include "include/cef_entry.h"
 #include "include/cef_records.h"
 #include "include/cef_task.h"
+#include "tests/e2e/probe_support.h"
 
 namespace {
 
@@ -37,14 +38,12 @@ struct Probe {
   bool timed_out = false;
 };
 Probe g_probe;
-std::atomic<int> g_live_clients{0};
 
 class ProbeClient : public CefClient,
                     public CefLifeSpanHandler,
-                    public CefDownloadHandler {
+                    public CefDownloadHandler,
+                    public probe::Counted {
  public:
-  ProbeClient() { ++g_live_clients; }
-  ~ProbeClient() override { --g_live_clients; }
 
   CefRefPtr<CefLifeSpanHandler> GetLifeSpanHandler() override { return this; }
   CefRefPtr<CefDownloadHandler> GetDownloadHandler() override { return this; }
@@ -100,21 +99,10 @@ class GiveUp : public CefTask {
   IMPLEMENT_REFCOUNTING(GiveUp);
 };
 
-class ProbeApp : public CefApp, public CefBrowserProcessHandler {
- public:
-  CefRefPtr<CefBrowserProcessHandler> GetBrowserProcessHandler() override {
-    return this;
-  }
-  void OnContextInitialized() override {
-    CefWindowInfo window_info;
-    window_info.SetAsPopup(nullptr, CefString("download probe"));
-    CefBrowserSettings settings;
-    CefBrowserHost::CreateBrowser(window_info, g_client.get(),
-                                  CefString(g_probe.url), settings, nullptr);
-    CefPostDelayedTask(TID_UI, new GiveUp(), kLimitMs);
-  }
-  IMPLEMENT_REFCOUNTING(ProbeApp);
-};
+void Open() {
+  probe::OpenBrowser("download probe", g_client.get(), g_probe.url);
+  CefPostDelayedTask(TID_UI, new GiveUp(), kLimitMs);
+}
 
 }  // namespace
 
@@ -137,15 +125,8 @@ int main(int argc, char* argv[]) {
   g_probe.target = target;
   g_probe.close_early = std::strcmp(expect, "closed") == 0;
 
-  CefSettings settings;
-  settings.no_sandbox = 1;
-  CefRefPtr<ProbeApp> app = new ProbeApp();
   g_client = new ProbeClient();
-  if (!CefInitialize(args, settings, app, nullptr)) return 4;
-  CefRunMessageLoop();
-  g_client = nullptr;
-  CefShutdown();
-  app = nullptr;
+  if (!probe::Run(args, &Open, [] { g_client = nullptr; })) return 4;
 
   std::printf("probe: %d progress updates, last %lld bytes; complete %d, "
               "cancelled %d (before close %d)%s\n",
@@ -159,10 +140,6 @@ int main(int argc, char* argv[]) {
            ? g_probe.canceled_before_close && !g_probe.complete
            : g_probe.complete && g_probe.progress_updates >= 2);
   if (!as_expected) return 2;
-  if (g_live_clients != 0) {
-    std::fprintf(stderr, "probe: %d clients outlived the library\n",
-                 g_live_clients.load());
-    return 3;
-  }
+  if (probe::ClientsOutlivedTheLibrary("probe")) return 3;
   return 0;
 }

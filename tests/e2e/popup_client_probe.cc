@@ -18,6 +18,7 @@
 #include "include/cef_entry.h"
 #include "include/cef_records.h"
 #include "include/cef_task.h"
+#include "tests/e2e/probe_support.h"
 
 namespace {
 
@@ -31,7 +32,6 @@ struct Probe {
   bool gave_up = false;
 };
 Probe g_probe;
-std::atomic<int> g_live_clients{0};
 
 class CloseAll : public CefTask {
  public:
@@ -51,11 +51,10 @@ class CloseAll : public CefTask {
   IMPLEMENT_REFCOUNTING(CloseAll);
 };
 
-class ProbeClient : public CefClient, public CefLifeSpanHandler {
+class ProbeClient : public CefClient,
+                    public CefLifeSpanHandler,
+                    public probe::Counted {
  public:
-  ProbeClient() { ++g_live_clients; }
-  ~ProbeClient() override { --g_live_clients; }
-
   CefRefPtr<CefLifeSpanHandler> GetLifeSpanHandler() override { return this; }
 
   bool OnBeforePopup(CefRefPtr<CefBrowser>, CefRefPtr<CefFrame>,
@@ -93,22 +92,12 @@ class ProbeClient : public CefClient, public CefLifeSpanHandler {
   IMPLEMENT_REFCOUNTING(ProbeClient);
 };
 
-class ProbeApp : public CefApp, public CefBrowserProcessHandler {
- public:
-  CefRefPtr<CefBrowserProcessHandler> GetBrowserProcessHandler() override {
-    return this;
-  }
-  void OnContextInitialized() override {
-    CefWindowInfo window_info;
-    window_info.SetAsPopup(nullptr, CefString("probe"));
-    CefBrowserSettings settings;
-    settings.javascript_open_windows = STATE_ENABLED;
-    CefBrowserHost::CreateBrowser(window_info, new ProbeClient(),
-                                  CefString(g_probe.url), settings, nullptr);
-    CefPostDelayedTask(TID_UI, new CloseAll(true), 20000);
-  }
-  IMPLEMENT_REFCOUNTING(ProbeApp);
-};
+void Open() {
+  CefBrowserSettings settings;
+  settings.javascript_open_windows = STATE_ENABLED;
+  probe::OpenBrowser("probe", new ProbeClient(), g_probe.url, settings);
+  CefPostDelayedTask(TID_UI, new CloseAll(true), 20000);
+}
 
 bool ParseMove(const char* text, Move* move) {
   if (!text) return false;
@@ -142,22 +131,12 @@ int main(int argc, char* argv[]) {
   }
   g_probe.url = url;
 
-  CefSettings settings;
-  settings.no_sandbox = 1;
-  CefRefPtr<ProbeApp> app = new ProbeApp();
-  if (!CefInitialize(args, settings, app, nullptr)) return 4;
-  CefRunMessageLoop();
-  CefShutdown();
-  app = nullptr;
+  if (!probe::Run(args, &Open)) return 4;
 
   if (g_probe.gave_up || g_probe.offered != 1) {
     std::fprintf(stderr, "probe: pop-up offered %d times\n", g_probe.offered);
     return 2;
   }
-  if (g_live_clients != 0) {
-    std::fprintf(stderr, "probe: %d clients outlived the library\n",
-                 g_live_clients.load());
-    return 3;
-  }
+  if (probe::ClientsOutlivedTheLibrary("probe")) return 3;
   return 0;
 }

@@ -20,6 +20,7 @@
 #include "include/cef_entry.h"
 #include "include/cef_records.h"
 #include "include/cef_task.h"
+#include "tests/e2e/probe_support.h"
 
 namespace {
 
@@ -38,7 +39,6 @@ struct Soak {
   long rss_end_kb = 0;
 };
 Soak g_soak;
-std::atomic<int> g_live_clients{0};
 
 long ResidentKb() {
   // What the allocator merely keeps for reuse is not growth.
@@ -64,10 +64,9 @@ class Task : public CefTask {
 
 class SoakClient : public CefClient,
                    public CefLifeSpanHandler,
-                   public CefLoadHandler {
+                   public CefLoadHandler,
+                   public probe::Counted {
  public:
-  SoakClient() { ++g_live_clients; }
-  ~SoakClient() override { --g_live_clients; }
 
   CefRefPtr<CefLifeSpanHandler> GetLifeSpanHandler() override { return this; }
   CefRefPtr<CefLoadHandler> GetLoadHandler() override { return this; }
@@ -125,25 +124,12 @@ CefRefPtr<SoakClient> g_client;
 
 void OpenNext() {
   ++g_soak.opened;
-  CefWindowInfo window_info;
-  window_info.SetAsPopup(nullptr, CefString("soak"));
-  CefBrowserSettings settings;
-  CefBrowserHost::CreateBrowser(window_info, g_client.get(),
-                                CefString(g_soak.url), settings, nullptr);
+  probe::OpenBrowser("soak", g_client.get(), g_soak.url);
   CefPostDelayedTask(
       TID_UI, new Task([](int n) { if (g_client) g_client->GiveUp(n); },
                        g_soak.opened),
       kWindowLimitMs);
 }
-
-class SoakApp : public CefApp, public CefBrowserProcessHandler {
- public:
-  CefRefPtr<CefBrowserProcessHandler> GetBrowserProcessHandler() override {
-    return this;
-  }
-  void OnContextInitialized() override { OpenNext(); }
-  IMPLEMENT_REFCOUNTING(SoakApp);
-};
 
 int FromEnv(const char* name) {
   const char* text = std::getenv(name);
@@ -167,15 +153,8 @@ int main(int argc, char* argv[]) {
   }
   g_soak.url = url;
 
-  CefSettings settings;
-  settings.no_sandbox = 1;
-  CefRefPtr<SoakApp> app = new SoakApp();
   g_client = new SoakClient();
-  if (!CefInitialize(args, settings, app, nullptr)) return 4;
-  CefRunMessageLoop();
-  g_client = nullptr;
-  CefShutdown();
-  app = nullptr;
+  if (!probe::Run(args, &OpenNext, [] { g_client = nullptr; })) return 4;
 
   const double growth =
       g_soak.rss_baseline_kb > 0
@@ -187,11 +166,7 @@ int main(int argc, char* argv[]) {
               g_soak.closed, g_soak.rss_baseline_kb, g_soak.baseline,
               g_soak.rss_end_kb, g_soak.closed, growth * 100);
   if (g_soak.gave_up || g_soak.closed != g_soak.count) return 2;
-  if (g_live_clients != 0) {
-    std::fprintf(stderr, "soak: %d clients outlived the library\n",
-                 g_live_clients.load());
-    return 3;
-  }
+  if (probe::ClientsOutlivedTheLibrary("soak")) return 3;
 #if defined(__SANITIZE_ADDRESS__)
   // The sanitizer's quarantine holds freed memory on purpose; its leak
   // check stands in for the memory rule.
