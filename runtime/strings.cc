@@ -130,14 +130,39 @@ bool Store(const Units& units, Rec* out) {
   return StoreUnits(units.data(), units.size(), out);
 }
 
-// Text that is all ASCII reads the same in every encoding.
-template <typename Unit>
-bool IsAscii(const Unit* src, size_t len) {
+enum class AsciiStore { kStored, kNotAscii, kFailed };
+
+// Text that is all ASCII reads the same in every encoding: it is copied and
+// checked in one pass. The first units are looked at before anything is
+// allocated, since other text usually shows itself at once.
+template <typename Rec, typename Unit>
+AsciiStore StoreIfAscii(const Unit* units, size_t count, Rec* out) {
+  using Out = UnitOf<Rec>;
   using U = std::make_unsigned_t<Unit>;
   U bits = 0;
-  for (size_t i = 0; i < len; ++i)
-    bits |= static_cast<U>(src[i]);
-  return bits < 0x80;
+  for (size_t i = 0; i < count && i < 8; ++i)
+    bits |= static_cast<U>(units[i]);
+  if (bits >= 0x80)
+    return AsciiStore::kNotAscii;
+  if (count >= std::numeric_limits<size_t>::max() / sizeof(Out))
+    return AsciiStore::kFailed;
+  Out* buf = static_cast<Out*>(malloc((count + 1) * sizeof(Out)));
+  if (!buf)
+    return AsciiStore::kFailed;
+  for (size_t i = 0; i < count; ++i) {
+    bits |= static_cast<U>(units[i]);
+    buf[i] = static_cast<Out>(units[i]);
+  }
+  if (bits >= 0x80) {
+    free(buf);
+    return AsciiStore::kNotAscii;
+  }
+  buf[count] = 0;
+  Clear(out);
+  out->str = buf;
+  out->length = count;
+  out->dtor = &FreeUnits<Out>;
+  return AsciiStore::kStored;
 }
 
 template <typename Rec>
@@ -177,8 +202,11 @@ int Convert(const Unit* src, size_t len, Rec* out, bool ascii = false) {
     return 0;
   }
   // Most text is ASCII: one pass and one allocation, no code points.
-  if (len && IsAscii(src, len))
-    return StoreUnits(src, len, out) ? 1 : 0;
+  if (len) {
+    const AsciiStore ascii_store = StoreIfAscii(src, len, out);
+    if (ascii_store != AsciiStore::kNotAscii)
+      return ascii_store == AsciiStore::kStored ? 1 : 0;
+  }
   try {
     std::u32string cps;
     bool clean;
