@@ -38,32 +38,55 @@ def poll(done, limit, step=0.2):
         time.sleep(step)
 
 
-def wine_env(prefix, display=None):
-    env = dict(os.environ)
-    env["WINEPREFIX"] = prefix
-    env["WINEDEBUG"] = "-all"
-    env["WINEDLLOVERRIDES"] = "mscoree,mshtml="  # no Mono or Gecko prompts
-    if display is not None:
-        env["DISPLAY"] = display
-    return env
+class Wine:
+    """wine for the build's programs of one width, in one prefix, through
+    the build's runner (cmake/wine-run), which picks the loader of that
+    width and says when this machine cannot run it."""
 
+    def __init__(self, source_dir, bits, prefix):
+        self.runner = os.path.join(source_dir, "cmake", "wine-run")
+        self.bits = bits
+        self.prefix = prefix
 
-def prepare_prefix(prefix, limit=600):
-    """Creates the wine prefix once; wine's first start is the slow one."""
-    if shutil.which("wine") is None:
-        raise Skip("wine is not installed")
-    if os.path.exists(os.path.join(prefix, "system.reg")):
-        return
-    os.makedirs(prefix, exist_ok=True)
-    env = wine_env(prefix)
-    env.pop("DISPLAY", None)
-    subprocess.run(["wineboot", "--init"], env=env, timeout=limit,
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                   check=False)
-    subprocess.run(["wineserver", "--wait"], env=env, timeout=limit,
-                   check=False)
-    if not os.path.exists(os.path.join(prefix, "system.reg")):
-        raise RuntimeError("wineboot did not create the prefix " + prefix)
+    def describe(self):
+        return "the %d-bit Windows program under %s" % (
+            self.bits, "wine64" if self.bits == 64 else "wine")
+
+    def check(self):
+        """Raises Skip with the runner's reason where the width cannot run."""
+        result = subprocess.run([self.runner, "--check", str(self.bits)],
+                                capture_output=True, text=True, check=False)
+        if result.returncode == SKIP:
+            raise Skip(result.stdout.strip().removeprefix("skipped: "))
+        if result.returncode != 0:
+            raise RuntimeError("wine-run --check failed: " + result.stderr)
+
+    def command(self, *args):
+        return [self.runner, "--bits", str(self.bits)] + list(args)
+
+    def env(self, display=None):
+        env = dict(os.environ)
+        env["PELLAVINE_WINEPREFIX"] = self.prefix
+        if display is None:
+            env.pop("DISPLAY", None)
+        else:
+            env["DISPLAY"] = display
+        return env
+
+    def prepare_prefix(self, limit=600):
+        """Creates the prefix once; wine's first start is the slow one."""
+        self.check()
+        if os.path.exists(os.path.join(self.prefix, "system.reg")):
+            return
+        os.makedirs(self.prefix, exist_ok=True)
+        subprocess.run(self.command("wineboot", "--init"), env=self.env(),
+                       timeout=limit, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, check=False)
+        subprocess.run(self.command("wineserver", "--wait"), env=self.env(),
+                       timeout=limit, check=False)
+        if not os.path.exists(os.path.join(self.prefix, "system.reg")):
+            raise RuntimeError("wineboot did not create the prefix "
+                               + self.prefix)
 
 
 def in_private_network():
@@ -102,15 +125,15 @@ def port_open(host, port):
 class Session:
     """One display, one demo server and one run of the program."""
 
-    def __init__(self, exe, source_dir, prefix, artifacts, name,
+    def __init__(self, exe, source_dir, wine, artifacts, name,
                  window_text=None):
-        for tool in ("Xvfb", "xdotool", "wine"):
+        for tool in ("Xvfb", "xdotool"):
             if shutil.which(tool) is None:
                 raise Skip(tool + " is not installed")
         self.exe = exe
         self.window_text = window_text
         self.source_dir = source_dir
-        self.prefix = prefix
+        self.wine = wine
         self.artifacts = artifacts
         self.name = name
         os.makedirs(artifacts, exist_ok=True)
@@ -151,8 +174,8 @@ class Session:
             self.pages.shutdown()
             self.pages.server_close()
         # The namespace's wineserver goes with the last wine process.
-        subprocess.run(["wineserver", "--kill"],
-                       env=wine_env(self.prefix), check=False,
+        subprocess.run(self.wine.command("wineserver", "--kill"),
+                       env=self.wine.env(), check=False,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         return False
 
@@ -219,9 +242,9 @@ class Session:
     # The program ---------------------------------------------------------
 
     def start_program(self, *args):
-        env = wine_env(self.prefix, self.display)
+        env = self.wine.env(self.display)
         env["CEFRT_STRICT_SHUTDOWN"] = "1"
-        self.program = self.spawn(["wine", self.exe] + list(args), "program",
+        self.program = self.spawn(self.wine.command(self.exe, *args), "program",
                                   env=env, cwd=os.path.dirname(self.exe))
         return self.program
 
@@ -258,8 +281,8 @@ class Session:
     def window_texts(self):
         """What each visible top-level window shows, read by a program in
         the same wine session: {title: [(class, text), ...]}."""
-        result = subprocess.run(["wine", self.window_text],
-                                env=wine_env(self.prefix, self.display),
+        result = subprocess.run(self.wine.command(self.window_text),
+                                env=self.wine.env(self.display),
                                 capture_output=True, timeout=60, check=False)
         windows, current = {}, None
         for line in result.stdout.decode("utf-8", "replace").splitlines():

@@ -17,12 +17,13 @@ FRAME = 8     # pixels of a sizing border
 CAPTION = 32  # pixels of a caption
 
 ARGS = None
+WINE = None
 
 
 class WindowTest(unittest.TestCase):
 
     def session(self):
-        return harness.Session(ARGS.exe, ARGS.source_dir, ARGS.prefix,
+        return harness.Session(ARGS.exe, ARGS.source_dir, WINE,
                                ARGS.artifacts, self._testMethodName,
                                ARGS.window_text)
 
@@ -218,7 +219,7 @@ class WindowTest(unittest.TestCase):
 
 
 def main():
-    global ARGS
+    global ARGS, WINE
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--exe", required=True)
     parser.add_argument("--window-text", required=True,
@@ -227,23 +228,28 @@ def main():
     parser.add_argument("--artifacts", required=True)
     parser.add_argument("--prefix",
                         default=os.environ.get("PELLAVINE_WINEPREFIX"))
+    parser.add_argument("--bits", type=int, choices=(32, 64), default=32,
+                        help="the width the programs were built for")
     parser.add_argument("--prepare-prefix", action="store_true")
     ARGS, rest = parser.parse_known_args()
     if not ARGS.prefix:
         parser.error("no wine prefix (--prefix or PELLAVINE_WINEPREFIX)")
     ARGS.prefix = os.path.abspath(ARGS.prefix)
+    WINE = harness.Wine(ARGS.source_dir, ARGS.bits, ARGS.prefix)
     try:
         if ARGS.prepare_prefix:
-            harness.prepare_prefix(ARGS.prefix)
+            WINE.prepare_prefix()
             return 0
         if not harness.in_private_network():
             return harness.reexec_in_private_network()
-        for tool in ("Xvfb", "xdotool", "wine"):
+        for tool in ("Xvfb", "xdotool"):
             if harness.shutil.which(tool) is None:
                 raise harness.Skip(tool + " is not installed")
+        WINE.check()
     except harness.Skip as e:
         print("skipped:", e)
         return harness.SKIP
+    print("testing", WINE.describe(), flush=True)
     program = unittest.main(argv=[sys.argv[0]] + rest, exit=False,
                             verbosity=2)
     return 0 if program.result.wasSuccessful() else 1
