@@ -1,13 +1,6 @@
-# 64-bit Windows with mingw-w64: the same program, library and tests as the
-# 32-bit build, for machines whose wine runs only 64-bit programs. A test
-# vehicle: the program that ships is the 32-bit one.
-set(CMAKE_SYSTEM_NAME Windows)
+# 64-bit Windows: the same program, library and tests, for machines whose
+# wine runs only 64-bit programs. A test vehicle: the program that ships is
+# the 32-bit one.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run)
+set(mingw_triple x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)
