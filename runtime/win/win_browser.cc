@@ -17,6 +17,9 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"CefBrowserWindow";
 constexpr size_t kMaxPageBytes = 16 * 1024 * 1024;
+// Ends a main-frame load that takes too long, however the server keeps it
+// alive (a byte now and then never trips WinHTTP's own timeouts).
+constexpr UINT_PTR kLoadTimer = 1;
 
 bool RegisterWindowClass(WNDPROC proc) {
   static bool registered = false;
@@ -98,8 +101,12 @@ class PageSink : public HttpSink {
   bool OnData(const char* data, size_t size) override {
     if (pipe_)
       return pipe_->Write(data, size);
+    if (size > kMaxPageBytes - body_.size()) {
+      too_big_ = true;
+      return false;
+    }
     body_.append(data, size);
-    return body_.size() <= kMaxPageBytes;
+    return true;
   }
 
   void OnDone(int net_error) override {
@@ -107,6 +114,9 @@ class PageSink : public HttpSink {
       pipe_->Done(net_error);
       return;
     }
+    // Not "aborted", which is silent: the error page must show.
+    if (too_big_)
+      net_error = ERR_FILE_TOO_BIG;
     const int id = browser_;
     const uint64_t load = load_;
     PostToUi([id, load, response = response_, body = std::move(body_),
@@ -122,6 +132,7 @@ class PageSink : public HttpSink {
   const bool forced_;
   HttpResponse response_;
   std::string body_;
+  bool too_big_ = false;
   std::shared_ptr<DownloadPipe> pipe_;
 };
 
@@ -248,6 +259,17 @@ LRESULT WinBrowser::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_SIZE:
       Layout();
+      return 0;
+    case WM_TIMER:
+      if (wparam != kLoadTimer)
+        break;
+      KillTimer(hwnd_, kLoadTimer);
+      if (loading_ && transfer_) {
+        ++load_;  // whatever the transfer still says is stale now
+        transfer_->Cancel();
+        transfer_.reset();
+        FailLoad(ERR_TIMED_OUT, pending_.url);
+      }
       return 0;
     case WM_COMMAND:
       if (lparam)
@@ -464,8 +486,11 @@ void WinBrowser::Navigate(Navigation navigation) {
   request.content_type = navigation.content_type;
   transfer_ = HttpTransfer::Start(std::move(request),
                                   std::make_shared<PageSink>(id(), load, false));
-  if (!transfer_)
+  if (!transfer_) {
     FailLoad(ERR_FAILED, navigation.url);
+    return;
+  }
+  SetTimer(hwnd_, kLoadTimer, LoadTimeoutMs(), nullptr);
 }
 
 void WinBrowser::FailLoad(int net_error, const std::string& url) {
@@ -478,6 +503,7 @@ void WinBrowser::FailLoad(int net_error, const std::string& url) {
     return;
   loading_ = false;
   transfer_.reset();
+  KillTimer(hwnd_, kLoadTimer);
   NotifyLoadingState();
 }
 
@@ -486,6 +512,7 @@ void WinBrowser::OnPageLoaded(uint64_t load, const HttpResponse& response,
   if (closed() || load != load_ || !loading_)
     return;  // superseded
   transfer_.reset();
+  KillTimer(hwnd_, kLoadTimer);
   if (net_error) {
     FailLoad(net_error, pending_.url);
     return;
@@ -506,8 +533,10 @@ void WinBrowser::OnDownloadResponse(uint64_t load,
   }
   std::shared_ptr<HttpTransfer> transfer;
   if (load == load_ && loading_) {
-    // The navigation became a download: the page stays as it was.
+    // The navigation became a download: the page stays as it was, and the
+    // download is no page load with a deadline.
     transfer = std::move(transfer_);
+    KillTimer(hwnd_, kLoadTimer);
     ++load_;
     FailLoad(ERR_ABORTED, pending_.url);
   }

@@ -2,6 +2,8 @@
 """End-to-end tests of the Windows program (pellavine.exe) under wine."""
 
 import argparse
+import contextlib
+import http.server
 import os
 import sys
 import time
@@ -216,6 +218,52 @@ class WindowTest(unittest.TestCase):
             window = s.wait_window(LOGIN_TITLE, 30)
             self.assertIsNotNone(window, "F5 did not load the page")
             self.close_and_expect_exit_zero(s, window)
+
+    def test_a_page_too_big_or_never_done_ends_in_the_error_page(self):
+        class TooBig(http.server.BaseHTTPRequestHandler):
+            def do_GET(self):
+                # Over the 16 MB a page may have.
+                chunk = b"<p>" + b"x" * (1024 * 1024 - 7) + b"</p>\n"
+                self.send_response(200)
+                self.send_header("Content-Type", "text/html; charset=utf-8")
+                self.send_header("Content-Length", str(17 * len(chunk)))
+                self.end_headers()
+                with contextlib.suppress(OSError):
+                    for _ in range(17):
+                        self.wfile.write(chunk)
+
+            def log_message(self, *args):
+                pass
+
+        class Drip(TooBig):
+            def do_GET(self):
+                # A byte a second: never idle long enough for a network
+                # timeout, never done.
+                self.send_response(200)
+                self.send_header("Content-Type", "text/html; charset=utf-8")
+                self.send_header("Content-Length", "100000")
+                self.end_headers()
+                with contextlib.suppress(OSError):
+                    for _ in range(100000):
+                        self.wfile.write(b"x")
+                        self.wfile.flush()
+                        time.sleep(1)
+
+        for name, handler, env, code, limit in (
+                ("too big", TooBig, {}, "(-8).", 60),
+                ("dripping", Drip, {"CEFRT_LOAD_TIMEOUT_MS": "3000"},
+                 "(-7).", 30)):
+            with self.subTest(name), self.session() as s:
+                s.serve(handler)
+                s.start_program(env=env)
+                window = s.wait_window("^Pellavine$", FIRST_WINDOW_LIMIT)
+                self.assertIsNotNone(window, "no window")
+                shown = harness.poll(
+                    lambda: "Failed to load URL" in s.shown_text("Pellavine")
+                    and s.shown_text("Pellavine"), limit)
+                s.screenshot("error-page")
+                self.assertIn(code, shown or "(nothing shown)")
+                self.close_and_expect_exit_zero(s, window)
 
 
 def main():
