@@ -8,6 +8,7 @@
 #include "runtime/log.h"
 #include "runtime/text.h"
 #include "runtime/url.h"
+#include "runtime/win/win_charset.h"
 #include "runtime/win/win_download.h"
 #include "runtime/win/win_text.h"
 
@@ -453,6 +454,7 @@ uint64_t WinBrowser::BeginLoad(const std::string& url) {
   AbortLoad();
   const uint64_t load = ++load_;
   pending_ = Navigation();
+  pending_charset_.clear();
   pending_.url = url;
   loading_ = true;
   NotifyLoadingState();
@@ -517,10 +519,13 @@ void WinBrowser::OnPageLoaded(uint64_t load, const HttpResponse& response,
     FailLoad(net_error, pending_.url);
     return;
   }
+  // The view reads UTF-8: a page in another encoding is read in it here,
+  // and its forms answer in it.
+  pending_charset_ = PageCharset(body, response.charset);
   const std::string html =
       body.empty() && response.status >= 400
           ? StatusPage(response.status, response.status_text)
-          : body;
+          : PageToUtf8(body, response.charset);
   Commit(load, response.url, html, response.status, pending_.step);
 }
 
@@ -580,6 +585,7 @@ void WinBrowser::Commit(uint64_t load, const std::string& url,
   }
   url_ = url;
   source_ = html;
+  charset_ = pending_charset_;
   has_document_ = true;
   ShowDocument(html);
   NotifyAddress(Utf8ToU16(url_));
@@ -595,6 +601,15 @@ void WinBrowser::Commit(uint64_t load, const std::string& url,
     return;
   loading_ = false;
   NotifyLoadingState();
+}
+
+std::vector<std::pair<std::string, std::string>> WinBrowser::InPageCharset(
+    std::vector<std::pair<std::string, std::string>> fields) const {
+  for (auto& field : fields) {
+    field.first = Utf8ToPageCharset(field.first, charset_);
+    field.second = Utf8ToPageCharset(field.second, charset_);
+  }
+  return fields;
 }
 
 void WinBrowser::StartDownload(const std::string& url) {
