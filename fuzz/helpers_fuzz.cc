@@ -1,6 +1,6 @@
-// The runtime's URL, URI escaping, Base64, CSS colour and MIME helpers on
-// arbitrary text: nothing crashes, and each round trip that is meant to hold
-// does.
+// The runtime's URL, URI escaping, Base64, CSS colour and MIME helpers, and
+// the prescan for a page's <meta charset>, on arbitrary text: nothing
+// crashes, and each round trip that is meant to hold does.
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -9,6 +9,7 @@
 #include "fuzz/fuzz_support.h"
 #include "include/capi/cef_entry_capi.h"
 #include "include/capi/cef_string_capi.h"
+#include "runtime/meta_charset.h"
 
 namespace {
 
@@ -213,9 +214,22 @@ void Mime(const U16& extension) {
 
 }  // namespace
 
+// Only the first kilobyte counts, and a label is lower case, without
+// white space around it.
+void MetaCharset(const std::string& bytes) {
+  const std::string label = cefrt::PrescanMetaCharset(bytes);
+  FUZZ_CHECK(label == cefrt::PrescanMetaCharset(bytes.substr(0, 1024)));
+  for (char c : label)
+    FUZZ_CHECK(!(c >= 'A' && c <= 'Z'));
+  const auto space = [](char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+  };
+  FUZZ_CHECK(label.empty() || (!space(label.front()) && !space(label.back())));
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider input(data, size);
-  switch (input.ConsumeIntegralInRange<int>(0, 6)) {
+  switch (input.ConsumeIntegralInRange<int>(0, 7)) {
     case 0:
       ParseUrl(FromUtf8(input.ConsumeRemainingBytesAsString()));
       break;
@@ -240,6 +254,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       break;
     case 6:
       Mime(FromUtf8(input.ConsumeRemainingBytesAsString()));
+      break;
+    case 7:
+      MetaCharset(input.ConsumeRemainingBytesAsString());
       break;
   }
   return 0;

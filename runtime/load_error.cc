@@ -1,5 +1,7 @@
 #include "runtime/load_error.h"
 
+#include <stdlib.h>
+
 #include "include/capi/cef_types_capi.h"
 
 namespace cefrt {
@@ -14,6 +16,7 @@ std::string NetErrorText(int code) {
       {ERR_ABORTED, "ERR_ABORTED"},
       {ERR_FILE_NOT_FOUND, "ERR_FILE_NOT_FOUND"},
       {ERR_TIMED_OUT, "ERR_TIMED_OUT"},
+      {ERR_FILE_TOO_BIG, "ERR_FILE_TOO_BIG"},
       {ERR_ACCESS_DENIED, "ERR_ACCESS_DENIED"},
       {ERR_CONNECTION_CLOSED, "ERR_CONNECTION_CLOSED"},
       {ERR_CONNECTION_RESET, "ERR_CONNECTION_RESET"},
@@ -36,6 +39,18 @@ std::string NetErrorText(int code) {
       return std::string("net::") + n.name;
   }
   return "net::ERR_FAILED";
+}
+
+unsigned LoadTimeoutMs() {
+  constexpr unsigned kLimit = 30000;
+  const char* value = getenv("CEFRT_LOAD_TIMEOUT_MS");
+  if (value && *value) {
+    char* end = nullptr;
+    const unsigned long ms = strtoul(value, &end, 10);
+    if (end && *end == '\0' && ms > 0 && ms <= kLimit)
+      return static_cast<unsigned>(ms);
+  }
+  return kLimit;
 }
 
 }  // namespace cefrt

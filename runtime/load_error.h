@@ -11,6 +11,10 @@ namespace cefrt {
 // without a name of their own.
 std::string NetErrorText(int code);
 
+// How long a main-frame load may take before it ends in ERR_TIMED_OUT:
+// 30 seconds, or CEFRT_LOAD_TIMEOUT_MS when that is shorter.
+unsigned LoadTimeoutMs();
+
 }  // namespace cefrt
 
 #endif  // CEF_RUNTIME_LOAD_ERROR_H_

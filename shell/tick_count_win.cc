@@ -1,9 +1,10 @@
-// The thread library that the program links in statically asks kernel32 for
-// GetTickCount64, which Windows has only from Vista on: imported, it would
-// keep the program from loading on XP, the oldest system its header names.
-// The import slot is defined here instead, so the linker takes it from this
-// file rather than from kernel32: Vista's function where the system has it,
-// otherwise the 32-bit count widened by counting its wraps.
+// The thread library that the program and libcef.dll link in statically
+// asks kernel32 for GetTickCount64, which Windows has only from Vista on:
+// imported by either, it would keep the program from loading on XP, the
+// oldest system its header names. Each defines the import slot with this
+// file instead, so the linker takes it from here rather than from kernel32:
+// Vista's function where the system has it, otherwise the 32-bit count
+// widened by counting its wraps.
 #include "shell/tick_count_win.h"
 
 #include <windows.h>

@@ -8,6 +8,7 @@
 #include "runtime/log.h"
 #include "runtime/text.h"
 #include "runtime/url.h"
+#include "runtime/win/win_charset.h"
 #include "runtime/win/win_download.h"
 #include "runtime/win/win_text.h"
 
@@ -17,6 +18,9 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"CefBrowserWindow";
 constexpr size_t kMaxPageBytes = 16 * 1024 * 1024;
+// Ends a main-frame load that takes too long, however the server keeps it
+// alive (a byte now and then never trips WinHTTP's own timeouts).
+constexpr UINT_PTR kLoadTimer = 1;
 
 bool RegisterWindowClass(WNDPROC proc) {
   static bool registered = false;
@@ -98,8 +102,12 @@ class PageSink : public HttpSink {
   bool OnData(const char* data, size_t size) override {
     if (pipe_)
       return pipe_->Write(data, size);
+    if (size > kMaxPageBytes - body_.size()) {
+      too_big_ = true;
+      return false;
+    }
     body_.append(data, size);
-    return body_.size() <= kMaxPageBytes;
+    return true;
   }
 
   void OnDone(int net_error) override {
@@ -107,6 +115,9 @@ class PageSink : public HttpSink {
       pipe_->Done(net_error);
       return;
     }
+    // Not "aborted", which is silent: the error page must show.
+    if (too_big_)
+      net_error = ERR_FILE_TOO_BIG;
     const int id = browser_;
     const uint64_t load = load_;
     PostToUi([id, load, response = response_, body = std::move(body_),
@@ -122,6 +133,7 @@ class PageSink : public HttpSink {
   const bool forced_;
   HttpResponse response_;
   std::string body_;
+  bool too_big_ = false;
   std::shared_ptr<DownloadPipe> pipe_;
 };
 
@@ -248,6 +260,17 @@ LRESULT WinBrowser::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_SIZE:
       Layout();
+      return 0;
+    case WM_TIMER:
+      if (wparam != kLoadTimer)
+        break;
+      KillTimer(hwnd_, kLoadTimer);
+      if (loading_ && transfer_) {
+        ++load_;  // whatever the transfer still says is stale now
+        transfer_->Cancel();
+        transfer_.reset();
+        FailLoad(ERR_TIMED_OUT, pending_.url);
+      }
       return 0;
     case WM_COMMAND:
       if (lparam)
@@ -431,6 +454,7 @@ uint64_t WinBrowser::BeginLoad(const std::string& url) {
   AbortLoad();
   const uint64_t load = ++load_;
   pending_ = Navigation();
+  pending_charset_.clear();
   pending_.url = url;
   loading_ = true;
   NotifyLoadingState();
@@ -464,8 +488,11 @@ void WinBrowser::Navigate(Navigation navigation) {
   request.content_type = navigation.content_type;
   transfer_ = HttpTransfer::Start(std::move(request),
                                   std::make_shared<PageSink>(id(), load, false));
-  if (!transfer_)
+  if (!transfer_) {
     FailLoad(ERR_FAILED, navigation.url);
+    return;
+  }
+  SetTimer(hwnd_, kLoadTimer, LoadTimeoutMs(), nullptr);
 }
 
 void WinBrowser::FailLoad(int net_error, const std::string& url) {
@@ -478,6 +505,7 @@ void WinBrowser::FailLoad(int net_error, const std::string& url) {
     return;
   loading_ = false;
   transfer_.reset();
+  KillTimer(hwnd_, kLoadTimer);
   NotifyLoadingState();
 }
 
@@ -486,14 +514,18 @@ void WinBrowser::OnPageLoaded(uint64_t load, const HttpResponse& response,
   if (closed() || load != load_ || !loading_)
     return;  // superseded
   transfer_.reset();
+  KillTimer(hwnd_, kLoadTimer);
   if (net_error) {
     FailLoad(net_error, pending_.url);
     return;
   }
+  // The view reads UTF-8: a page in another encoding is read in it here,
+  // and its forms answer in it.
+  pending_charset_ = PageCharset(body, response.charset);
   const std::string html =
       body.empty() && response.status >= 400
           ? StatusPage(response.status, response.status_text)
-          : body;
+          : PageToUtf8(body, response.charset);
   Commit(load, response.url, html, response.status, pending_.step);
 }
 
@@ -506,8 +538,10 @@ void WinBrowser::OnDownloadResponse(uint64_t load,
   }
   std::shared_ptr<HttpTransfer> transfer;
   if (load == load_ && loading_) {
-    // The navigation became a download: the page stays as it was.
+    // The navigation became a download: the page stays as it was, and the
+    // download is no page load with a deadline.
     transfer = std::move(transfer_);
+    KillTimer(hwnd_, kLoadTimer);
     ++load_;
     FailLoad(ERR_ABORTED, pending_.url);
   }
@@ -551,6 +585,7 @@ void WinBrowser::Commit(uint64_t load, const std::string& url,
   }
   url_ = url;
   source_ = html;
+  charset_ = pending_charset_;
   has_document_ = true;
   ShowDocument(html);
   NotifyAddress(Utf8ToU16(url_));
@@ -566,6 +601,15 @@ void WinBrowser::Commit(uint64_t load, const std::string& url,
     return;
   loading_ = false;
   NotifyLoadingState();
+}
+
+std::vector<std::pair<std::string, std::string>> WinBrowser::InPageCharset(
+    std::vector<std::pair<std::string, std::string>> fields) const {
+  for (auto& field : fields) {
+    field.first = Utf8ToPageCharset(field.first, charset_);
+    field.second = Utf8ToPageCharset(field.second, charset_);
+  }
+  return fields;
 }
 
 void WinBrowser::StartDownload(const std::string& url) {

@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "runtime/browser.h"
@@ -112,6 +113,10 @@ class WinBrowser : public Browser {
   HWND FocusedEdit() const;
   size_t NodeOfControl(HWND control) const;
 
+  // A form's fields in the shown page's encoding, as servers expect them.
+  std::vector<std::pair<std::string, std::string>> InPageCharset(
+      std::vector<std::pair<std::string, std::string>> fields) const;
+
   // Keys and the context menu.
   bool OnKey(MSG* msg);
   void ShowContextMenu(POINT screen);
@@ -125,6 +130,8 @@ class WinBrowser : public Browser {
   // What is shown.
   std::string url_;
   std::string source_;
+  std::string charset_;  // the page's encoding, "" for UTF-8
+  std::string pending_charset_;  // of the page on its way
   HtmlDocument document_;
   std::u16string title_;
   bool has_document_ = false;

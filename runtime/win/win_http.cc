@@ -4,6 +4,7 @@
 #include <winhttp.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -92,43 +93,91 @@ std::string Trim(const std::string& s) {
   return s.substr(start, s.find_last_not_of(" \t") - start + 1);
 }
 
+// What one request handle's callbacks share with its transfer's thread.
+// WinHTTP may still send the body, write into the buffer or report a
+// completion until it says the handle is closing: only then is it freed.
+struct Operation {
+  HANDLE done = nullptr;  // auto-reset; set by every completion
+  DWORD error = 0;        // of the last completion; 0 when it succeeded
+  DWORD bytes = 0;        // of the last read or query
+  std::string body;
+  std::vector<char> buffer;
+};
+
+void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID info,
+                       DWORD length) {
+  auto* op = reinterpret_cast<Operation*>(context);
+  if (!op)
+    return;  // the session's and connections' own notices
+  switch (status) {
+    case WINHTTP_CALLBACK_STATUS_SENDREQUEST_COMPLETE:
+    case WINHTTP_CALLBACK_STATUS_HEADERS_AVAILABLE:
+      op->error = 0;
+      SetEvent(op->done);
+      break;
+    case WINHTTP_CALLBACK_STATUS_DATA_AVAILABLE:
+      op->error = 0;
+      op->bytes = *static_cast<DWORD*>(info);
+      SetEvent(op->done);
+      break;
+    case WINHTTP_CALLBACK_STATUS_READ_COMPLETE:
+      op->error = 0;
+      op->bytes = length;
+      SetEvent(op->done);
+      break;
+    case WINHTTP_CALLBACK_STATUS_REQUEST_ERROR:
+      op->error = static_cast<WINHTTP_ASYNC_RESULT*>(info)->dwError;
+      if (op->error == 0)
+        op->error = ERROR_WINHTTP_INTERNAL_ERROR;
+      SetEvent(op->done);
+      break;
+    case WINHTTP_CALLBACK_STATUS_HANDLE_CLOSING:
+      CloseHandle(op->done);
+      delete op;
+      break;
+    default:
+      break;
+  }
+}
+
+// One request after another (redirects) on a thread of its own. Only that
+// thread touches the WinHTTP handles: Cancel() sets a flag and an event,
+// which the thread checks before every call and waits on beside every
+// completion; it then closes the request itself, which is how WinHTTP
+// cancels an operation in flight.
 class Transfer : public HttpTransfer,
                  public std::enable_shared_from_this<Transfer> {
  public:
   Transfer(HttpRequest request, std::shared_ptr<HttpSink> sink)
-      : request_(std::move(request)), sink_(std::move(sink)) {}
+      : request_(std::move(request)),
+        sink_(std::move(sink)),
+        cancel_event_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
 
-  ~Transfer() override { CloseHandles(); }
+  ~Transfer() override {
+    if (cancel_event_)
+      CloseHandle(cancel_event_);
+  }
 
   void Cancel() override {
-    std::lock_guard<std::mutex> lock(mutex_);
     cancelled_ = true;
-    // Closing the request ends a blocking call on it at once.
-    if (request_handle_) {
-      WinHttpCloseHandle(request_handle_);
-      request_handle_ = nullptr;
-    }
+    if (cancel_event_)
+      SetEvent(cancel_event_);
   }
 
   void Run() {
-    const int error = Fetch();
-    sink_->OnDone(error);
+    const int error = cancel_event_ ? Fetch() : ERR_FAILED;
     CloseHandles();
+    sink_->OnDone(cancelled_ && error ? ERR_ABORTED : error);
   }
 
  private:
-  bool cancelled() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return cancelled_;
-  }
-
-  int Failure() {
-    const DWORD error = GetLastError();
-    return cancelled() ? ERR_ABORTED : NetErrorForWinHttp(error);
+  int Failure(DWORD error) {
+    return cancelled_ ? ERR_ABORTED : NetErrorForWinHttp(error);
   }
 
   void CloseHandles() {
-    std::lock_guard<std::mutex> lock(mutex_);
+    // Closing the request frees op_ in time, from the callback.
+    op_ = nullptr;
     if (request_handle_)
       WinHttpCloseHandle(request_handle_);
     request_handle_ = nullptr;
@@ -137,10 +186,27 @@ class Transfer : public HttpTransfer,
     connect_ = nullptr;
   }
 
+  // Waits for the operation just started; 0 when it completed well.
+  int Complete(BOOL started) {
+    if (!started)
+      return Failure(GetLastError());
+    HANDLE events[] = {op_->done, cancel_event_};
+    // WinHTTP's own timeouts end every operation sooner.
+    const DWORD waited =
+        WaitForMultipleObjects(2, events, FALSE, 4 * kTimeoutMs);
+    if (waited == WAIT_OBJECT_0)
+      return op_->error ? Failure(op_->error) : 0;
+    if (waited == WAIT_OBJECT_0 + 1 || cancelled_)
+      return ERR_ABORTED;
+    return ERR_TIMED_OUT;
+  }
+
   // Sends one request; on success the response's headers are in.
   int Exchange(const std::string& target, const std::string& method,
                const std::string& body, const std::string& content_type) {
     CloseHandles();
+    if (cancelled_)
+      return ERR_ABORTED;
     const std::wstring url = WideFromUtf8(target);
     URL_COMPONENTS parts = {};
     parts.dwStructSize = sizeof(parts);
@@ -171,47 +237,67 @@ class Transfer : public HttpTransfer,
             session.user_agent.c_str(), session.access,
             session.proxy.empty() ? WINHTTP_NO_PROXY_NAME
                                   : session.proxy.c_str(),
-            WINHTTP_NO_PROXY_BYPASS, 0);
-        if (session.handle)
+            WINHTTP_NO_PROXY_BYPASS, WINHTTP_FLAG_ASYNC);
+        if (session.handle) {
           WinHttpSetTimeouts(session.handle, kTimeoutMs, kTimeoutMs,
                              kTimeoutMs, kTimeoutMs);
+          // Handles made from the session from now on inherit it.
+          if (WinHttpSetStatusCallback(
+                  session.handle, &OnStatus,
+                  WINHTTP_CALLBACK_FLAG_ALL_COMPLETIONS |
+                      WINHTTP_CALLBACK_FLAG_HANDLES,
+                  0) == WINHTTP_INVALID_STATUS_CALLBACK) {
+            WinHttpCloseHandle(session.handle);
+            session.handle = nullptr;
+          }
+        }
       }
       if (!session.handle)
         return ERR_FAILED;
-      std::lock_guard<std::mutex> own(mutex_);
-      if (cancelled_)
-        return ERR_ABORTED;
       connect_ = WinHttpConnect(session.handle, host.c_str(), parts.nPort, 0);
-      if (!connect_)
-        return NetErrorForWinHttp(GetLastError());
-      const std::wstring verb = WideFromUtf8(method);
-      request_handle_ = WinHttpOpenRequest(
-          connect_, verb.c_str(), path.c_str(), nullptr, WINHTTP_NO_REFERER,
-          WINHTTP_DEFAULT_ACCEPT_TYPES,
-          parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0);
-      if (!request_handle_)
-        return NetErrorForWinHttp(GetLastError());
-      // Redirects are followed here, the same way on every WinHTTP.
-      DWORD disable = WINHTTP_DISABLE_REDIRECTS;
-      WinHttpSetOption(request_handle_, WINHTTP_OPTION_DISABLE_FEATURE,
-                       &disable, sizeof(disable));
       headers = session.accept_language;
     }
-    HINTERNET request = request_handle_;
+    if (!connect_)
+      return NetErrorForWinHttp(GetLastError());
+    const std::wstring verb = WideFromUtf8(method);
+    request_handle_ = WinHttpOpenRequest(
+        connect_, verb.c_str(), path.c_str(), nullptr, WINHTTP_NO_REFERER,
+        WINHTTP_DEFAULT_ACCEPT_TYPES,
+        parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0);
+    if (!request_handle_)
+      return NetErrorForWinHttp(GetLastError());
+    auto op = std::make_unique<Operation>();
+    op->done = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    DWORD_PTR context = reinterpret_cast<DWORD_PTR>(op.get());
+    if (!op->done ||
+        !WinHttpSetOption(request_handle_, WINHTTP_OPTION_CONTEXT_VALUE,
+                          &context, sizeof(context))) {
+      if (op->done)
+        CloseHandle(op->done);
+      return ERR_FAILED;
+    }
+    op_ = op.release();  // the callback frees it once the handle closes
+    op_->body = body;
+    op_->buffer.resize(64 * 1024);
+    // Redirects are followed here, the same way on every WinHTTP.
+    DWORD disable = WINHTTP_DISABLE_REDIRECTS;
+    WinHttpSetOption(request_handle_, WINHTTP_OPTION_DISABLE_FEATURE, &disable,
+                     sizeof(disable));
     if (!body.empty() || method == "POST")
       headers += L"Content-Type: " + WideFromUtf8(content_type) + L"\r\n";
-    if (!WinHttpSendRequest(
-            request, headers.empty() ? WINHTTP_NO_ADDITIONAL_HEADERS
-                                     : headers.c_str(),
+    if (cancelled_)
+      return ERR_ABORTED;
+    const DWORD size = static_cast<DWORD>(op_->body.size());
+    if (const int error = Complete(WinHttpSendRequest(
+            request_handle_,
+            headers.empty() ? WINHTTP_NO_ADDITIONAL_HEADERS : headers.c_str(),
             headers.empty() ? 0 : static_cast<DWORD>(-1L),
-            body.empty() ? WINHTTP_NO_REQUEST_DATA
-                         : const_cast<char*>(body.data()),
-            static_cast<DWORD>(body.size()), static_cast<DWORD>(body.size()),
-            0))
-      return Failure();
-    if (!WinHttpReceiveResponse(request, nullptr))
-      return Failure();
-    return 0;
+            size ? &op_->body[0] : WINHTTP_NO_REQUEST_DATA, size, size,
+            context)))
+      return error;
+    if (cancelled_)
+      return ERR_ABORTED;
+    return Complete(WinHttpReceiveResponse(request_handle_, nullptr));
   }
 
   int Fetch() {
@@ -230,7 +316,7 @@ class Transfer : public HttpTransfer,
               request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
               WINHTTP_HEADER_NAME_BY_INDEX, &status, &size,
               WINHTTP_NO_HEADER_INDEX))
-        return Failure();
+        return Failure(GetLastError());
       const bool redirect = status == 301 || status == 302 || status == 303 ||
                             status == 307 || status == 308;
       if (!redirect)
@@ -280,28 +366,42 @@ class Transfer : public HttpTransfer,
         length.find_first_not_of("0123456789") == std::string::npos &&
         length.size() < 18)
       response.content_length = std::stoll(length);
-    if (!sink_->OnResponse(response))
+    if (cancelled_ || !sink_->OnResponse(response))
       return ERR_ABORTED;
 
-    std::vector<char> buffer(64 * 1024);
     for (;;) {
-      DWORD read = 0;
-      if (!WinHttpReadData(request, buffer.data(),
-                           static_cast<DWORD>(buffer.size()), &read))
-        return Failure();
-      if (read == 0)
-        return cancelled() ? ERR_ABORTED : 0;
-      if (!sink_->OnData(buffer.data(), read))
+      if (cancelled_)
+        return ERR_ABORTED;
+      // What has come, rather than a whole buffer: a page or download
+      // shows its progress, and a server pausing mid-body holds nothing.
+      if (const int error =
+              Complete(WinHttpQueryDataAvailable(request, nullptr)))
+        return error;
+      const DWORD available = std::min<DWORD>(
+          op_->bytes, static_cast<DWORD>(op_->buffer.size()));
+      if (available == 0)
+        return cancelled_ ? ERR_ABORTED : 0;
+      if (cancelled_)
+        return ERR_ABORTED;
+      if (const int error = Complete(
+              WinHttpReadData(request, op_->buffer.data(), available,
+                              nullptr)))
+        return error;
+      if (op_->bytes == 0)
+        return cancelled_ ? ERR_ABORTED : 0;
+      if (cancelled_ || !sink_->OnData(op_->buffer.data(), op_->bytes))
         return ERR_ABORTED;
     }
   }
 
   HttpRequest request_;
   std::shared_ptr<HttpSink> sink_;
-  std::mutex mutex_;
-  bool cancelled_ = false;
+  std::atomic<bool> cancelled_{false};
+  const HANDLE cancel_event_;  // set by Cancel(), never reset
+  // The transfer's thread's alone.
   HINTERNET connect_ = nullptr;
   HINTERNET request_handle_ = nullptr;
+  Operation* op_ = nullptr;  // the request handle's; freed by its callback
 };
 
 }  // namespace

@@ -287,7 +287,7 @@ void WinBrowser::SubmitForm(int form, size_t submitter) {
   if (action.empty())
     return;
   Navigation nav;
-  const std::string data = EncodeFormData(fields);
+  const std::string data = EncodeFormData(InPageCharset(std::move(fields)));
   if (f.method == "post") {
     nav.url = action;
     nav.method = "POST";

@@ -1,8 +1,10 @@
 #!/usr/bin/python3
-"""Checks the built pellavine.exe from the binary itself.
+"""Checks the built pellavine.exe and libcef.dll from the binaries themselves.
 
-    check_exe.py EXE CAPI_DIR              check the executable
-    check_exe.py --self-check EXE CAPI_DIR also check that broken copies fail
+    check_exe.py EXE CAPI_DIR [DLL]              check the executable (and
+                                                 the library beside it)
+    check_exe.py --self-check EXE CAPI_DIR [DLL] also check that broken
+                                                 copies fail
 
 What is checked, all read from the file with Debian's python3-pefile:
 
@@ -17,13 +19,16 @@ What is checked, all read from the file with Debian's python3-pefile:
   controls, asInvoker, and the supportedOS entries of Windows Vista, 7, 8,
   8.1 and 10;
 - the icon: one icon group with one entry, 128x128 at 32 bits per pixel,
-  and the icon image it names exists and decodes as that.
+  and the icon image it names exists and decodes as that;
+- the library (DLL, libcef.dll), which the program loads at start: its
+  imports, against the same system DLLs and the same Vista-only functions,
+  for a library that XP cannot load keeps the program from starting too.
 
 The self-check runs the same checks on copies of the executable with one
 thing broken each (a misspelt libcef import, a non-system DLL, a Vista-only
 import, subsystem 4.0,
-another execution level, a 64x64 icon entry) and fails unless each copy is
-refused for that reason.
+another execution level, a 64x64 icon entry; a library with a Vista-only
+import) and fails unless each copy is refused for that reason.
 
 Exit code 0 when everything holds, 1 with one line per finding otherwise.
 """
@@ -55,6 +60,7 @@ SYSTEM_DLLS = {
     "ole32.dll",     # COM
     "oleaut32.dll",  # COM automation types
     "winspool.drv",  # printing
+    "winhttp.dll",   # HTTP client (XP from Service Pack 1 on)
     # The system's C library. mingw-w64's C runtime is built on it; the
     # compiler's own runtimes (libgcc, libstdc++, winpthreads) are linked
     # statically and must not show up as DLLs.
@@ -179,11 +185,10 @@ def imported(pe):
     return dlls
 
 
-def check_imports(pe, exports, errors):
-    dlls = imported(pe)
-    lower = {name.lower(): name for name in dlls}
+def check_system_imports(dlls, errors, allowed=()):
+    """Only system DLLs (and those in ALLOWED), and nothing Vista-only."""
     for name in sorted(dlls):
-        if name.lower() != LIBRARY_DLL and name.lower() not in SYSTEM_DLLS:
+        if name.lower() not in SYSTEM_DLLS and name.lower() not in allowed:
             errors.append(f"imports: {name} is neither a known system DLL "
                           f"nor {LIBRARY_DLL}")
     for dll, names in dlls.items():
@@ -192,6 +197,12 @@ def check_imports(pe, exports, errors):
                     AFTER_XP.get(dll.lower(), ()):
                 errors.append(f"imports: {dll}!{imp.name.decode()} exists "
                               "only from Vista on; the header names XP")
+
+
+def check_imports(pe, exports, errors):
+    dlls = imported(pe)
+    lower = {name.lower(): name for name in dlls}
+    check_system_imports(dlls, errors, allowed=(LIBRARY_DLL,))
     if LIBRARY_DLL not in lower:
         errors.append(f"imports: {LIBRARY_DLL} is not imported")
         return
@@ -369,6 +380,27 @@ def check(data, exports):
     return errors
 
 
+def check_library(data):
+    """Findings about libcef.dll: what it imports must load on XP too."""
+    try:
+        pe = parse(data)
+    except pefile.PEFormatError as e:
+        return [f"not a PE file: {e}"]
+    errors = []
+    check_system_imports(imported(pe), errors)
+    return errors
+
+
+def vista_import(data):
+    """A copy importing a Vista-only function in place of an XP one of the
+    same length."""
+    pe = parse(data)
+    kernel = next(e for e in pe.DIRECTORY_ENTRY_IMPORT
+                  if e.dll.decode().lower() == "kernel32.dll")
+    xp = next(i for i in kernel.imports if i.name == b"SetThreadContext")
+    return patched(data, xp.name_offset, b"InitOnceComplete")
+
+
 def patched(data, offset, new):
     copy = bytearray(data)
     copy[offset:offset + len(new)] = new
@@ -390,11 +422,8 @@ def broken_copies(data):
     yield ("non-system DLL", f"{stranger.decode()} is neither",
            patched(data, pe.get_offset_from_rva(system.struct.Name), stranger))
 
-    # A Vista-only function in place of an XP one of the same length.
-    kernel = imports["kernel32.dll"]
-    xp = next(i for i in kernel.imports if i.name == b"SetThreadContext")
     yield ("Vista-only import", "KERNEL32.dll!InitOnceComplete exists only",
-           patched(data, xp.name_offset, b"InitOnceComplete"))
+           vista_import(data))
 
     version = pe.OPTIONAL_HEADER.get_field_absolute_offset(
         "MajorSubsystemVersion")
@@ -417,24 +446,37 @@ def broken_copies(data):
 def main(argv):
     self_check = "--self-check" in argv
     args = [a for a in argv if a != "--self-check"]
-    if len(args) != 2:
+    if len(args) not in (2, 3):
         sys.exit(__doc__)
-    exe, capi_dir = args
+    exe, capi_dir = args[:2]
+    library = args[2] if len(args) == 3 else None
     data = pathlib.Path(exe).read_bytes()
+    library_data = pathlib.Path(library).read_bytes() if library else None
     exports = declared_exports(capi_dir)
 
-    errors = check(data, exports)
+    errors = [f"{exe}: {e}" for e in check(data, exports)]
+    if library:
+        errors += [f"{library}: {e}" for e in check_library(library_data)]
     for e in errors:
-        print(f"{exe}: {e}")
+        print(e)
     if errors:
         return 1
     print(f"{exe}: header, {len(exports)} declared library functions, "
           "imports, manifest and icon as specified")
+    if library:
+        print(f"{library}: imports as specified")
 
     if self_check:
+        copies = [(what, expected, lambda c=copy: check(c, exports))
+                  for what, expected, copy in broken_copies(data)]
+        if library:
+            copies.append((
+                "library with a Vista-only import",
+                "KERNEL32.dll!InitOnceComplete exists only",
+                lambda: check_library(vista_import(library_data))))
         failed = 0
-        for what, expected, copy in broken_copies(data):
-            found = check(copy, exports)
+        for what, expected, run in copies:
+            found = run()
             if not any(expected in e for e in found):
                 failed += 1
                 print(f"self-check: a copy with {what} was not refused for "

@@ -229,7 +229,12 @@ class Session:
             def log_message(self, *args):
                 pass
 
-        server = http.server.ThreadingHTTPServer(("127.0.0.1", PORT), Pages)
+        self.serve(Pages)
+
+    def serve(self, handler):
+        """Instead of the demo server: `handler` (a BaseHTTPRequestHandler
+        class) answers on port 88 from this process."""
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", PORT), handler)
         server.daemon_threads = True
         threading.Thread(target=server.serve_forever, daemon=True).start()
         self.pages = server
@@ -241,9 +246,11 @@ class Session:
 
     # The program ---------------------------------------------------------
 
-    def start_program(self, *args):
+    def start_program(self, *args, env=None):
+        extra = env or {}
         env = self.wine.env(self.display)
         env["CEFRT_STRICT_SHUTDOWN"] = "1"
+        env.update(extra)
         self.program = self.spawn(self.wine.command(self.exe, *args), "program",
                                   env=env, cwd=os.path.dirname(self.exe))
         return self.program

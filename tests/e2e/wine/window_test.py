@@ -2,6 +2,8 @@
 """End-to-end tests of the Windows program (pellavine.exe) under wine."""
 
 import argparse
+import contextlib
+import http.server
 import os
 import sys
 import time
@@ -216,6 +218,102 @@ class WindowTest(unittest.TestCase):
             window = s.wait_window(LOGIN_TITLE, 30)
             self.assertIsNotNone(window, "F5 did not load the page")
             self.close_and_expect_exit_zero(s, window)
+
+    def test_a_page_too_big_or_never_done_ends_in_the_error_page(self):
+        class TooBig(http.server.BaseHTTPRequestHandler):
+            def do_GET(self):
+                # Over the 16 MB a page may have.
+                chunk = b"<p>" + b"x" * (1024 * 1024 - 7) + b"</p>\n"
+                self.send_response(200)
+                self.send_header("Content-Type", "text/html; charset=utf-8")
+                self.send_header("Content-Length", str(17 * len(chunk)))
+                self.end_headers()
+                with contextlib.suppress(OSError):
+                    for _ in range(17):
+                        self.wfile.write(chunk)
+
+            def log_message(self, *args):
+                pass
+
+        class Drip(TooBig):
+            def do_GET(self):
+                # A byte a second: never idle long enough for a network
+                # timeout, never done.
+                self.send_response(200)
+                self.send_header("Content-Type", "text/html; charset=utf-8")
+                self.send_header("Content-Length", "100000")
+                self.end_headers()
+                with contextlib.suppress(OSError):
+                    for _ in range(100000):
+                        self.wfile.write(b"x")
+                        self.wfile.flush()
+                        time.sleep(1)
+
+        for name, handler, env, code, limit in (
+                ("too big", TooBig, {}, "(-8).", 60),
+                ("dripping", Drip, {"CEFRT_LOAD_TIMEOUT_MS": "3000"},
+                 "(-7).", 30)):
+            with self.subTest(name), self.session() as s:
+                s.serve(handler)
+                s.start_program(env=env)
+                window = s.wait_window("^Pellavine$", FIRST_WINDOW_LIMIT)
+                self.assertIsNotNone(window, "no window")
+                shown = harness.poll(
+                    lambda: "Failed to load URL" in s.shown_text("Pellavine")
+                    and s.shown_text("Pellavine"), limit)
+                s.screenshot("error-page")
+                self.assertIn(code, shown or "(nothing shown)")
+                self.close_and_expect_exit_zero(s, window)
+
+    def test_a_gbk_page_reads_in_gbk_and_its_form_answers_in_it(self):
+        posted = []
+
+        def gbk_site(content_type, head):
+            class Site(http.server.BaseHTTPRequestHandler):
+                def do_GET(self):
+                    body = ("<html><head>" + head + "<title>Quillbook 登录"
+                            "</title></head><body><form method=post "
+                            "action=/quillbook/login><input name=user "
+                            "value='中文'><button>登录</button></form>"
+                            "</body></html>").encode("gbk")
+                    self.answer(content_type, body)
+
+                def do_POST(self):
+                    length = int(self.headers.get("Content-Length", "0"))
+                    posted.append(self.rfile.read(length))
+                    self.answer("text/html; charset=utf-8",
+                                b"<title>Posted</title>")
+
+                def answer(self, kind, body):
+                    self.send_response(200)
+                    self.send_header("Content-Type", kind)
+                    self.send_header("Content-Length", str(len(body)))
+                    self.end_headers()
+                    self.wfile.write(body)
+
+                def log_message(self, *args):
+                    pass
+            return Site
+
+        for name, content_type, head in (
+                ("by the header", "text/html; charset=GBK", ""),
+                ("by <meta charset>", "text/html",
+                 "<meta charset='gb2312'>")):
+            with self.subTest(name), self.session() as s:
+                del posted[:]
+                s.serve(gbk_site(content_type, head))
+                s.start_program()
+                window = s.wait_window("^Quillbook", FIRST_WINDOW_LIMIT)
+                s.screenshot("gbk-page")
+                self.assertIsNotNone(window, "no window took the title")
+                self.assertEqual(
+                    s.xdotool("getwindowname", str(window))[1].strip(),
+                    "Quillbook 登录")
+                s.key(window, "Tab", "Return")  # in the field: submits
+                done = s.wait_window("^Posted$", 30)
+                self.assertIsNotNone(done, "the form was not sent")
+                self.assertEqual(posted, [b"user=%D6%D0%CE%C4"])
+                self.close_and_expect_exit_zero(s, done)
 
 
 def main():
