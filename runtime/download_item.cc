@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "include/capi/cef_callbacks_capi.h"
+#include "runtime/file_name.h"
 #include "runtime/function_task.h"
 #include "runtime/text.h"
 
@@ -241,7 +242,7 @@ void DownloadItem::RemovePartialFile() {
 
 void DownloadItem::Decide(const std::u16string& suggested) {
   Ref<DownloadItem> keep(this);
-  suggested_ = suggested;
+  suggested_ = SafeFileName(suggested);
   cef_download_handler_t* h =
       Handler(browser_->client(), &cef_client_t::get_download_handler);
   if (!Offers(h, &cef_download_handler_t::on_before_download)) {

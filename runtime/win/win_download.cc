@@ -44,7 +44,7 @@ std::string PercentDecode(const std::string& in) {
 }
 
 // The file name a response suggests: Content-Disposition's, else the last
-// part of the address; never a path, never a name Windows refuses.
+// part of the address.
 std::u16string SuggestedName(const HttpResponse& response) {
   std::string name;
   const std::string& cd = response.content_disposition;
@@ -77,17 +77,7 @@ std::u16string SuggestedName(const HttpResponse& response) {
     if (name.find(':') != std::string::npos)
       name.clear();  // the host, not a file
   }
-  std::u16string out = Utf8ToU16(name);
-  for (char16_t& c : out) {
-    if (c < 0x20 || c == u'<' || c == u'>' || c == u':' || c == u'"' ||
-        c == u'/' || c == u'\\' || c == u'|' || c == u'?' || c == u'*')
-      c = u'_';
-  }
-  while (!out.empty() && (out.back() == u'.' || out.back() == u' '))
-    out.pop_back();
-  while (!out.empty() && out.front() == u' ')
-    out.erase(out.begin());
-  return out.empty() ? u"download" : out;
+  return Utf8ToU16(name);  // made safe by the item
 }
 
 }  // namespace
