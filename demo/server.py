@@ -5,7 +5,8 @@ Pages live under /quillbook/: the sign-in page (loginIndex), a signed-in home
 page, a public files page with a downloadable attachment and a help page that
 the sign-in page opens as a pop-up. /quillbook/_stats reports, as JSON, how
 often each path was requested and the last Accept-Language header seen, so
-that tests can tell what the program asked for.
+that tests can tell what the program asked for; /quillbook/_break makes the
+download of --misbehave breaking-download break off.
 
 Standard library only. Quiet unless --verbose; SIGTERM and SIGINT shut it down
 cleanly (exit code 0).
@@ -261,6 +262,17 @@ class Misbehaving:
         self.wfile.write(pattern(0, 3 * 1024 * 1024))
         self.reset()
 
+    def mis_breaking_download(self):
+        # Breaks off when asked (/quillbook/_break): once the user has
+        # chosen where the file goes.
+        self.attachment_head("breaking.bin", 10 * 1024 * 1024)
+        self.wfile.write(pattern(0, 256 * 1024))
+        self.wfile.flush()
+        while not self.server.breaking.wait(0.2):
+            if self.server.stopping.is_set():
+                return
+        self.reset()
+
 
 MISBEHAVIOURS = sorted(name[4:].replace("_", "-") for name in vars(Misbehaving)
                        if name.startswith("mis_"))
@@ -275,6 +287,7 @@ class Quillbook(http.server.ThreadingHTTPServer):
         self.verbose = verbose
         self.misbehave = misbehave
         self.stopping = threading.Event()
+        self.breaking = threading.Event()
         self.lock = threading.Lock()
         self.counts = {}
         self.accept_language = None
@@ -314,6 +327,7 @@ class Handler(http.server.BaseHTTPRequestHandler, Misbehaving):
             "/quillbook/help": self.help,
             "/quillbook/keys": self.keys,
             "/quillbook/_stats": self.stats,
+            "/quillbook/_break": self.break_off,
             "/": self.to_login,
             "/quillbook": self.to_login,
             "/quillbook/": self.to_login,
@@ -324,7 +338,7 @@ class Handler(http.server.BaseHTTPRequestHandler, Misbehaving):
 
     def dispatch(self, routes):
         path = urllib.parse.urlsplit(self.path).path
-        if path != "/quillbook/_stats":
+        if path not in ("/quillbook/_stats", "/quillbook/_break"):
             self.server.record(path, self.headers.get("Accept-Language"))
         handler = routes.get(path)
         if handler is None:
@@ -443,6 +457,10 @@ class Handler(http.server.BaseHTTPRequestHandler, Misbehaving):
 
     def keys(self):
         self.send_body(204, "text/plain", b"")
+
+    def break_off(self):
+        self.server.breaking.set()
+        self.send_body(200, "text/plain; charset=utf-8", b"broken off")
 
     def stats(self):
         body = json.dumps(self.server.stats(), ensure_ascii=False,

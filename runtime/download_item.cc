@@ -1,14 +1,17 @@
 #include "runtime/download_item.h"
 
+#include <stdio.h>
 #include <time.h>
 
 #include <algorithm>
+#include <random>
 #include <system_error>
 #include <vector>
 
 #include "include/capi/cef_callbacks_capi.h"
 #include "runtime/file_name.h"
 #include "runtime/function_task.h"
+#include "runtime/platform.h"
 #include "runtime/text.h"
 
 namespace cefrt {
@@ -110,6 +113,31 @@ class DownloadItemCallback
   ~DownloadItemCallback() override = default;
   Ref<DownloadItem> item_;
 };
+
+// A new empty file beside `destination`, on the same volume so that it can
+// be renamed over it; empty when the folder takes none.
+std::filesystem::path NewPartialFile(const std::filesystem::path& destination) {
+  std::u16string stem = destination.filename().u16string();
+  if (stem.size() > 32) {
+    stem.resize(32);
+    if (stem.back() >= 0xD800 && stem.back() <= 0xDBFF)
+      stem.pop_back();
+  }
+  std::random_device random;
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    char hex[9];
+    snprintf(hex, sizeof(hex), "%08x", static_cast<unsigned>(random()));
+    const std::filesystem::path partial =
+        destination.parent_path() /
+        std::filesystem::path(u"." + stem + u"-" + Utf8ToU16(hex) + u".part");
+    if (platform::CreateNewFile(partial))
+      return partial;
+    std::error_code ec;
+    if (!std::filesystem::exists(partial, ec))
+      break;  // not a clash: the folder refuses
+  }
+  return {};
+}
 
 }  // namespace
 
@@ -234,10 +262,10 @@ void DownloadItem::CancelRunning(Browser* browser, bool notify) {
 }
 
 void DownloadItem::RemovePartialFile() {
-  if (full_path_.empty() || state_ == State::kComplete)
+  if (partial_.empty())
     return;
   std::error_code ignored;
-  std::filesystem::remove(std::filesystem::path(full_path_), ignored);
+  std::filesystem::remove(partial_, ignored);
 }
 
 void DownloadItem::Decide(const std::u16string& suggested) {
@@ -276,7 +304,9 @@ void DownloadItem::SetDestination(const std::filesystem::path& path) {
   if (finished_)
     return;
   full_path_ = path.u16string();
-  if (!WriteTo(path)) {
+  partial_ = NewPartialFile(path);
+  if (partial_.empty() || !WriteTo(partial_)) {
+    write_error_ = "The folder cannot be written to.";
     Cancel();
     return;
   }
@@ -295,10 +325,22 @@ void DownloadItem::Updated() {
   ReleaseStruct(h);
 }
 
-void DownloadItem::Finish(State state, bool notify) {
+void DownloadItem::Finish(State state, bool notify, const std::string& why) {
   if (finished_)
     return;
   finished_ = true;
+  std::string reason = why;
+  if (!write_error_.empty()) {
+    state = State::kInterrupted;
+    reason = write_error_;
+  } else if (state == State::kComplete && !partial_.empty()) {
+    if (platform::MoveOver(partial_, std::filesystem::path(full_path_))) {
+      partial_.clear();
+    } else {
+      state = State::kInterrupted;
+      reason = "The finished file could not take the place of the chosen one.";
+    }
+  }
   state_ = state;
   end_ = std::chrono::system_clock::now();
   RemovePartialFile();
@@ -306,6 +348,8 @@ void DownloadItem::Finish(State state, bool notify) {
   answered_ = true;
   if (tell)
     Updated();
+  if (state == State::kInterrupted && notify)
+    TellFailure(reason);
   if (begun_) {
     std::vector<DownloadItem*>& running = Running();
     running.erase(std::remove(running.begin(), running.end(), this),

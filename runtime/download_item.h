@@ -24,6 +24,8 @@ class DownloadItem : public CountedStruct<cef_download_item_t> {
   State state() const { return state_; }
   bool answered() const { return answered_; }
   bool finished() const { return finished_; }
+  // Where the finished file goes; empty until the user has chosen.
+  const std::u16string& full_path() const { return full_path_; }
 
   // The answer to on_before_download.
   void Continue(const std::u16string& path, bool show_dialog);
@@ -40,14 +42,19 @@ class DownloadItem : public CountedStruct<cef_download_item_t> {
 
   // The item keeps itself alive from Begin until Finish.
   void Begin();
-  // Asks the program where to put it; `suggested` is the file name.
+  // Asks the program where to put it; `suggested` is the server's file
+  // name, made safe here.
   void Decide(const std::u16string& suggested);
-  // The transfer's destination is settled: `path` is where it goes.
+  // The transfer's destination is settled: `path` is where it goes. The
+  // bytes go into a new file beside it, which takes its place only once
+  // complete: a file already there survives every other end.
   void SetDestination(const std::filesystem::path& path);
   // Tells the program about progress, once it has placed the download.
   void Updated();
-  void Finish(State state, bool notify = true);
-  // An unfinished file must not stay where the finished one would be.
+  // A failure (kInterrupted) is told to the user, `why` if given, when
+  // `notify`.
+  void Finish(State state, bool notify = true, const std::string& why = "");
+  // Removes the file being written, never the destination.
   void RemovePartialFile();
 
   virtual int64_t TotalBytes() = 0;  // 0 when unknown
@@ -60,8 +67,11 @@ class DownloadItem : public CountedStruct<cef_download_item_t> {
   // Shows the save dialog over the browser's window, proposing `proposed`;
   // ends in SetDestination or Cancel, now or later.
   virtual void ChooseDestination(const std::filesystem::path& proposed) = 0;
-  // Starts or redirects the writing to `path`; false when it cannot.
+  // Starts or redirects the writing to `path`, a new empty file; false when
+  // it cannot. The platform closes it by the time it reports completion.
   virtual bool WriteTo(const std::filesystem::path& path) = 0;
+  // Shows the user that the download failed, over the browser's window.
+  virtual void TellFailure(const std::string& why) = 0;
 
  private:
   Ref<Browser> browser_;
@@ -73,6 +83,8 @@ class DownloadItem : public CountedStruct<cef_download_item_t> {
   const std::u16string url_;
   std::u16string suggested_;
   std::u16string full_path_;
+  std::filesystem::path partial_;  // written, until it becomes full_path_
+  std::string write_error_;        // why the destination could not be used
   std::chrono::system_clock::time_point start_, end_;
   std::chrono::steady_clock::time_point started_;
 

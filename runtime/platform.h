@@ -24,6 +24,13 @@ std::filesystem::path UserDataDir();
 
 void EnableHighDpi();
 
+// Makes `path` as a new empty file; false when it exists or cannot be made.
+bool CreateNewFile(const std::filesystem::path& path);
+// Puts `from` in the place of `to` in one step, replacing what was there;
+// both in the same folder.
+bool MoveOver(const std::filesystem::path& from,
+              const std::filesystem::path& to);
+
 }  // namespace platform
 }  // namespace cefrt
 

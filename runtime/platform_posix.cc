@@ -1,5 +1,8 @@
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <stdio.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <system_error>
 
@@ -64,6 +67,20 @@ std::filesystem::path UserDataDir() {
 }
 
 void EnableHighDpi() {}
+
+bool CreateNewFile(const std::filesystem::path& path) {
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                      0666);
+  if (fd < 0)
+    return false;
+  close(fd);
+  return true;
+}
+
+bool MoveOver(const std::filesystem::path& from,
+              const std::filesystem::path& to) {
+  return rename(from.c_str(), to.c_str()) == 0;
+}
 
 }  // namespace platform
 }  // namespace cefrt

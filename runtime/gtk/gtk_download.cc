@@ -22,8 +22,6 @@ class GtkDownload : public DownloadItem {
         download_(WEBKIT_DOWNLOAD(g_object_ref(download))) {}
 
   void Start();
-  // Shows why the download failed, over its browser's window.
-  void TellFailure(const GError* error);
   void Cancel() override {
     if (dialog_)
       gtk_widget_destroy(dialog_);
@@ -63,11 +61,12 @@ class GtkDownload : public DownloadItem {
     return g_get_home_dir();
   }
   void ChooseDestination(const std::filesystem::path& proposed) override;
+  void TellFailure(const std::string& why) override;
   bool WriteTo(const std::filesystem::path& path) override {
     gchar* uri = g_filename_to_uri(path.c_str(), nullptr, nullptr);
     if (!uri)
       return false;
-    // The user or the program named this very file.
+    // Our own new file, made empty to hold its name.
     webkit_download_set_allow_overwrite(download_, TRUE);
     webkit_download_set_destination(download_, uri);
     g_free(uri);
@@ -114,34 +113,31 @@ void GtkDownload::Start() {
         const bool cancelled = g_error_matches(
             error, WEBKIT_DOWNLOAD_ERROR,
             WEBKIT_DOWNLOAD_ERROR_CANCELLED_BY_USER);
-        const bool was_running = !item->finished();
-        item->Finish(cancelled ? State::kCanceled : State::kInterrupted);
+        item->Finish(cancelled ? State::kCanceled : State::kInterrupted, true,
+                     error && error->message ? error->message : "");
         // WebKit may have written on after an earlier cancel.
         item->RemovePartialFile();
-        if (was_running && !cancelled)
-          item->TellFailure(error);
       }),
       this);
 }
 
-void GtkDownload::TellFailure(const GError* error) {
+void GtkDownload::TellFailure(const std::string& why) {
   // Nobody else would: the program hears only that it did not complete.
   GtkBrowser* browser = static_cast<GtkBrowser*>(this->browser());
-  const char* uri = webkit_download_get_destination(download_);
-  gchar* path = uri ? g_filename_from_uri(uri, nullptr, nullptr) : nullptr;
-  gchar* name = path ? g_path_get_basename(path) : g_strdup("The download");
+  const std::string path = U16ToUtf8(full_path());
+  gchar* name = path.empty() ? g_strdup("The download")
+                             : g_path_get_basename(path.c_str());
   GtkWidget* dialog = gtk_message_dialog_new(
       browser->window(), GTK_DIALOG_DESTROY_WITH_PARENT, GTK_MESSAGE_ERROR,
       GTK_BUTTONS_CLOSE, "%s could not be saved.", name);
   gtk_message_dialog_format_secondary_text(
       GTK_MESSAGE_DIALOG(dialog), "%s",
-      error && error->message ? error->message : "The transfer failed.");
+      why.empty() ? "The transfer failed." : why.c_str());
   gtk_window_set_title(GTK_WINDOW(dialog), "Download failed");
   g_signal_connect(dialog, "response", G_CALLBACK(gtk_widget_destroy),
                    nullptr);
   gtk_widget_show(dialog);
   g_free(name);
-  g_free(path);
 }
 
 void GtkDownload::ChooseDestination(const std::filesystem::path& proposed) {

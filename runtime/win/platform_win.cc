@@ -91,5 +91,24 @@ void EnableHighDpi() {
     reinterpret_cast<SetDpiAwareFn>(reinterpret_cast<void*>(proc))();
 }
 
+bool CreateNewFile(const std::filesystem::path& path) {
+  // Plain attributes, and the folder's security: this file becomes the
+  // user's.
+  HANDLE file = CreateFileW(path.wstring().c_str(), GENERIC_WRITE, 0, nullptr,
+                            CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return false;
+  CloseHandle(file);
+  return true;
+}
+
+bool MoveOver(const std::filesystem::path& from,
+              const std::filesystem::path& to) {
+  // Same folder, so a rename: no copy that could fail halfway over the
+  // user's file.
+  return MoveFileExW(from.wstring().c_str(), to.wstring().c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
 }  // namespace platform
 }  // namespace cefrt

@@ -9,6 +9,7 @@
 
 #include "runtime/download_item.h"
 #include "runtime/function_task.h"
+#include "runtime/load_error.h"
 #include "runtime/text.h"
 #include "runtime/win/win_browser.h"
 #include "runtime/win/win_text.h"
@@ -124,13 +125,13 @@ class WinDownload : public DownloadItem {
     int error = 0;
     pipe_->finished(&error);
     if (error) {
-      End(State::kInterrupted);
+      End(State::kInterrupted,
+          "The transfer failed (" + NetErrorText(error) + ").");
       return;
     }
-    if (!destination_.empty())
-      End(pipe_->MoveTo(destination_) ? State::kComplete
-                                      : State::kInterrupted);
-    // Else the bytes wait in the temporary file for the user's answer.
+    if (placed_)
+      End(pipe_->Close() ? State::kComplete : State::kInterrupted);
+    // Else the bytes wait in the spool file for the user's answer.
   }
 
   void Cancel() override {
@@ -164,7 +165,9 @@ class WinDownload : public DownloadItem {
     });
   }
   bool WriteTo(const std::filesystem::path& path) override {
-    destination_ = path.wstring();
+    if (!pipe_->MoveInto(path.wstring()))
+      return false;
+    placed_ = true;
     int error = 0;
     if (pipe_->finished(&error)) {
       // Completed from the loop, after the program has heard of the
@@ -203,7 +206,25 @@ class WinDownload : public DownloadItem {
       Cancel();
   }
 
-  void End(State state) {
+  void TellFailure(const std::string& why) override {
+    // From the loop: the box's own loop must not run inside the caller's.
+    std::filesystem::path name(full_path());
+    std::wstring text = name.empty() ? std::wstring(L"The download")
+                                     : name.filename().wstring();
+    text += L" could not be saved.";
+    if (!why.empty())
+      text += L"\n\n" + WideFromUtf8(why);
+    const int browser_id = browser()->id();
+    PostToUi([browser_id, text] {
+      // A window closed meanwhile took the download with it: nothing to
+      // tell, and no box to hold up the shut-down.
+      if (WinBrowser* browser = FindWinBrowser(browser_id))
+        MessageBoxW(browser->hwnd(), text.c_str(), L"Download failed",
+                    MB_OK | MB_ICONERROR);
+    });
+  }
+
+  void End(State state, const std::string& why = "") {
     Ref<DownloadItem> keep(this);
     if (state != State::kComplete) {
       pipe_->Abandon();
@@ -215,13 +236,13 @@ class WinDownload : public DownloadItem {
     auto& running = Running();
     running.erase(std::remove(running.begin(), running.end(), this),
                   running.end());
-    Finish(state);
+    Finish(state, true, why);
   }
 
   HttpResponse response_;
   std::shared_ptr<HttpTransfer> transfer_;
   std::shared_ptr<DownloadPipe> pipe_;
-  std::wstring destination_;
+  bool placed_ = false;  // the pipe writes into the chosen folder
 
   friend class DownloadPipe;
 };
@@ -232,9 +253,10 @@ std::shared_ptr<DownloadPipe> DownloadPipe::Create() {
   if (!GetTempPathW(MAX_PATH, dir) || !GetTempFileNameW(dir, L"dl", 0, path))
     return nullptr;
   std::shared_ptr<DownloadPipe> pipe(new DownloadPipe());
-  pipe->temp_path_ = path;
-  pipe->file_ = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_TEMPORARY, nullptr);
+  pipe->path_ = path;
+  // Read back into the chosen folder once the user has answered.
+  pipe->file_ = CreateFileW(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                            CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
   if (pipe->file_ == INVALID_HANDLE_VALUE)
     return nullptr;
   return pipe;
@@ -243,8 +265,19 @@ std::shared_ptr<DownloadPipe> DownloadPipe::Create() {
 DownloadPipe::~DownloadPipe() {
   if (file_ != INVALID_HANDLE_VALUE)
     CloseHandle(file_);
-  if (!temp_path_.empty())
-    DeleteFileW(temp_path_.c_str());
+  if (!path_.empty())
+    DeleteFileW(path_.c_str());
+}
+
+void DownloadPipe::Abandon() {
+  abandoned_ = true;
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (file_ != INVALID_HANDLE_VALUE)
+    CloseHandle(file_);
+  file_ = INVALID_HANDLE_VALUE;
+  if (!path_.empty())
+    DeleteFileW(path_.c_str());
+  path_.clear();
 }
 
 bool DownloadPipe::Write(const char* data, size_t size) {
@@ -255,7 +288,8 @@ bool DownloadPipe::Write(const char* data, size_t size) {
     while (size > 0) {
       DWORD written = 0;
       const DWORD chunk = static_cast<DWORD>(std::min<size_t>(size, 1 << 20));
-      if (!WriteFile(file_, data, chunk, &written, nullptr) || written == 0)
+      if (file_ == INVALID_HANDLE_VALUE ||
+          !WriteFile(file_, data, chunk, &written, nullptr) || written == 0)
         return false;
       data += written;
       size -= written;
@@ -273,9 +307,6 @@ bool DownloadPipe::Write(const char* data, size_t size) {
 void DownloadPipe::Done(int net_error) {
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (file_ != INVALID_HANDLE_VALUE)
-      CloseHandle(file_);
-    file_ = INVALID_HANDLE_VALUE;
     finished_ = true;
     error_ = abandoned_ ? ERR_ABORTED : net_error;
   }
@@ -288,15 +319,52 @@ bool DownloadPipe::finished(int* error) {
   return finished_;
 }
 
-bool DownloadPipe::MoveTo(const std::wstring& path) {
+bool DownloadPipe::MoveInto(const std::wstring& path) {
   std::lock_guard<std::mutex> lock(mutex_);
-  if (!finished_ || error_ || temp_path_.empty())
+  if (file_ == INVALID_HANDLE_VALUE || path_.empty())
     return false;
-  if (!MoveFileExW(temp_path_.c_str(), path.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
+  // Deletable while open: a cancel removes it even before the transfer's
+  // thread lets go.
+  HANDLE into = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE,
+                            nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                            nullptr);
+  if (into == INVALID_HANDLE_VALUE)
     return false;
-  temp_path_.clear();
+  LARGE_INTEGER start = {};
+  bool copied = SetFilePointerEx(file_, start, nullptr, FILE_BEGIN) != 0;
+  std::vector<char> buffer(1 << 20);
+  while (copied) {
+    DWORD read = 0, written = 0;
+    if (!ReadFile(file_, buffer.data(), static_cast<DWORD>(buffer.size()),
+                  &read, nullptr)) {
+      copied = false;
+    } else if (read == 0) {
+      break;
+    } else if (!WriteFile(into, buffer.data(), read, &written, nullptr) ||
+               written != read) {
+      copied = false;
+    }
+  }
+  if (!copied) {
+    CloseHandle(into);
+    return false;
+  }
+  CloseHandle(file_);
+  DeleteFileW(path_.c_str());
+  file_ = into;
+  path_ = path;
   return true;
+}
+
+bool DownloadPipe::Close() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (file_ == INVALID_HANDLE_VALUE)
+    return false;
+  const bool flushed = FlushFileBuffers(file_) != 0;
+  CloseHandle(file_);
+  file_ = INVALID_HANDLE_VALUE;
+  path_.clear();  // the item's to keep or remove now
+  return flushed;
 }
 
 void DownloadPipe::PostUpdate(bool transfer_finished) {

@@ -1,5 +1,6 @@
-// Downloads on Windows: the transfer writes into a temporary file, which
-// becomes the chosen file once the transfer and the user are both done.
+// Downloads on Windows: the transfer spools into a temporary file until the
+// user has chosen where the download goes, then writes on into a new file
+// in that folder, which becomes the chosen file once complete.
 #ifndef CEF_RUNTIME_WIN_WIN_DOWNLOAD_H_
 #define CEF_RUNTIME_WIN_WIN_DOWNLOAD_H_
 
@@ -34,13 +35,17 @@ class DownloadPipe : public std::enable_shared_from_this<DownloadPipe> {
   // The UI thread.
   void Attach(WinDownload* item) { item_ = item; }
   WinDownload* item() const { return item_; }
-  // Stops the transfer at its next write and drops the file.
-  void Abandon() { abandoned_ = true; }
+  // Stops the transfer at its next write and removes the file now.
+  void Abandon();
   int64_t received() const { return received_; }
   // True once the transfer ended; `error` is 0 when it all arrived.
   bool finished(int* error);
-  // Moves the finished file to `path`; false when it cannot.
-  bool MoveTo(const std::wstring& path);
+  // Carries what has arrived into `path`, an empty file, and writes on
+  // there; false when it cannot.
+  bool MoveInto(const std::wstring& path);
+  // Closes the finished file, which then is the item's; false when its
+  // bytes may not all be on disk.
+  bool Close();
 
  private:
   DownloadPipe() = default;
@@ -48,7 +53,7 @@ class DownloadPipe : public std::enable_shared_from_this<DownloadPipe> {
 
   std::mutex mutex_;
   HANDLE file_ = INVALID_HANDLE_VALUE;
-  std::wstring temp_path_;
+  std::wstring path_;  // removed with the pipe
   bool finished_ = false;
   int error_ = 0;
   std::atomic<int64_t> received_{0};

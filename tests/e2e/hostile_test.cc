@@ -360,4 +360,75 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
+// The user saves over a file of theirs, meaning to replace it, and the
+// download does not finish: the file must stay as it was, byte for byte,
+// and nothing else may stay beside it.
+struct UnfinishedReplacement {
+  const char* misbehave;
+  bool server_breaks_off;  // else the window is closed while it runs
+};
+
+void PrintTo(const UnfinishedReplacement& c, std::ostream* os) {
+  *os << c.misbehave;
+}
+
+class UnfinishedReplacementTest
+    : public HostileTest,
+      public testing::WithParamInterface<UnfinishedReplacement> {};
+
+TEST_P(UnfinishedReplacementTest, LeavesTheUsersFileAsItWas) {
+  ASSERT_NO_FATAL_FAILURE(StartServer(GetParam().misbehave));
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  const fs::path folder = dir_ / "downloads";
+  const fs::path target = folder / "keep.bin";
+  fs::create_directories(folder);
+  const std::string original = "the user's own file\n" + std::string(5000, 'k');
+  std::ofstream(target, std::ios::binary) << original;
+  auto entries = [&] {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder))
+      names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  };
+
+  const unsigned long dialog = SaveDialog();
+  ASSERT_NE(dialog, 0u) << "no save dialog";
+  EnterInDialog(dialog, target.string());
+  // The chooser asks before replacing a file; the user says yes.
+  const unsigned long confirm = NewProgramWindow(
+      {TopLevel{main_, false, -1, ""}, TopLevel{dialog, false, -1, ""}});
+  ASSERT_NE(confirm, 0u) << "not asked whether to replace the file";
+  desktop_->Focus(confirm);
+  desktop_->Key("Return");
+  EXPECT_TRUE(PollUntil([&] { return entries().size() > 1; }, kActionLimit))
+      << "nothing written while the download ran";
+
+  if (GetParam().server_breaks_off) {
+    ASSERT_TRUE(HttpGet("/quillbook/_break"));
+    const unsigned long told = NewProgramWindow(
+        {TopLevel{main_, false, -1, ""}}, "Download failed");
+    EXPECT_NE(told, 0u) << "the user was not told";
+    EXPECT_TRUE(ReadFile(target) == original) << "the user's file was changed";
+    EXPECT_EQ(entries(), std::vector<std::string>{"keep.bin"});
+    if (told) {
+      desktop_->Focus(told);
+      desktop_->Key("Return");
+      EXPECT_TRUE(PollUntil([&] { return !Shows(told); }, kActionLimit));
+    }
+  }
+  CloseLastWindow(main_);
+  EXPECT_TRUE(ReadFile(target) == original) << "the user's file was changed";
+  EXPECT_EQ(entries(), std::vector<std::string>{"keep.bin"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Download, UnfinishedReplacementTest,
+    testing::Values(UnfinishedReplacement{"breaking-download", true},
+                    UnfinishedReplacement{"stalled-download", false}),
+    [](const testing::TestParamInfo<UnfinishedReplacement>& info) {
+      return info.param.server_breaks_off ? std::string("ServerBreaksOff")
+                                          : std::string("WindowClosed");
+    });
+
 }  // namespace

@@ -194,11 +194,14 @@ class Session:
 
     # The demo server -----------------------------------------------------
 
-    def start_server(self):
-        self.server = self.spawn(
-            [sys.executable, os.path.join(self.source_dir, "demo", "server.py"),
-             "--host", "127.0.0.1", "--port", str(PORT), "--verbose"],
-            "server")
+    def start_server(self, misbehave=None):
+        """`misbehave` names one of the server's --misbehave modes."""
+        argv = [sys.executable,
+                os.path.join(self.source_dir, "demo", "server.py"),
+                "--host", "127.0.0.1", "--port", str(PORT), "--verbose"]
+        if misbehave:
+            argv += ["--misbehave", misbehave]
+        self.server = self.spawn(argv, "server")
         if not poll(lambda: port_open("127.0.0.1", PORT), 20):
             raise RuntimeError("the demo server did not start on port 88")
 
@@ -207,6 +210,12 @@ class Session:
         url = "http://127.0.0.1:%d/quillbook/_stats" % PORT
         with urllib.request.urlopen(url, timeout=5) as response:
             return json.loads(response.read().decode("utf-8"))
+
+    def get(self, path):
+        """One GET to the demo server; the response's status."""
+        url = "http://127.0.0.1:%d%s" % (PORT, path)
+        with urllib.request.urlopen(url, timeout=5) as response:
+            return response.status
 
     def count(self, path):
         return self.stats()["counts"].get(path, 0)

@@ -5,6 +5,7 @@ import argparse
 import contextlib
 import http.server
 import os
+import shutil
 import sys
 import time
 import unittest
@@ -13,6 +14,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
 
 LOGIN_TITLE = "^Quillbook 登录$"
+SAVE_DIALOG = "^(Save As|另存为)$"
 # Wine's first start in a fresh namespace is slow.
 FIRST_WINDOW_LIMIT = 180
 FRAME = 8     # pixels of a sizing border
@@ -147,7 +149,7 @@ class WindowTest(unittest.TestCase):
         self.assertIsNotNone(files, "the files page did not open")
         # The files link, the help button, then the download link.
         s.key(files, "Tab", "Tab", "Tab", "Return")
-        dialog = s.wait_window("^(Save As|另存为)$", 60)
+        dialog = s.wait_window(SAVE_DIALOG, 60)
         s.screenshot("save-dialog")
         self.assertIsNotNone(dialog, "no save dialog")
         return files, dialog
@@ -189,13 +191,74 @@ class WindowTest(unittest.TestCase):
             files, dialog = self.open_save_dialog(s)
             s.key(dialog, "Escape")
             self.assertTrue(harness.poll(
-                lambda: not s.windows_named("^(Save As|另存为)$"), 20),
+                lambda: not s.windows_named(SAVE_DIALOG), 20),
                 "the dialog did not close")
             time.sleep(3)  # a notice would show by now
             self.assertEqual(s.windows_named("^提示$"), [],
                              "a cancelled download was announced")
             self.assertFalse(os.path.exists(documents))
             self.close_and_expect_exit_zero(s, files)
+
+    def test_an_unfinished_download_leaves_the_file_it_would_replace(self):
+        """The user saves over a file of theirs, meaning to replace it, and
+        the download does not finish: the file stays as it was, byte for
+        byte, and nothing else stays beside it."""
+        cases = [("breaking-download", "the server breaks off"),
+                 ("stalled-download", "the window is closed")]
+        for misbehave, how in cases:
+            with self.subTest(how), self.session() as s:
+                self.unfinished_replacement(s, misbehave)
+
+    def unfinished_replacement(self, s, misbehave):
+        folder = os.path.join(ARGS.prefix, "drive_c", "e2e-keep")
+        shutil.rmtree(folder, ignore_errors=True)
+        os.makedirs(folder)
+        target = os.path.join(folder, "keep.bin")
+        original = b"the user's own file\n" + b"k" * 5000
+        with open(target, "wb") as f:
+            f.write(original)
+
+        def unchanged():
+            with open(target, "rb") as f:
+                self.assertEqual(f.read(), original,
+                                 "the user's file was changed")
+            self.assertEqual(sorted(os.listdir(folder)), ["keep.bin"])
+
+        s.start_server(misbehave)
+        s.start_program()
+        # The start page itself is the download.
+        dialog = s.wait_window(SAVE_DIALOG, FIRST_WINDOW_LIMIT)
+        self.assertIsNotNone(dialog, "no save dialog")
+        s.key(dialog, "ctrl+a")
+        s.type_text(dialog, "C:\\e2e-keep\\keep.bin")
+        before = s.visible_windows()
+        s.key(dialog, "Return")
+        # The dialog asks before replacing a file; the user says yes.
+        confirm = harness.poll(
+            lambda: [w for w in s.visible_windows() if w not in before], 20)
+        self.assertTrue(confirm, "not asked whether to replace the file")
+        s.key(confirm[0], "Return")
+        # The new file is written beside the old one: made there, it has
+        # the folder's security and plain attributes, not those of a
+        # temporary file.
+        beside = harness.poll(lambda: len(os.listdir(folder)) > 1, 20)
+        window = s.wait_window("^Pellavine$", 20)
+        self.assertIsNotNone(window, "no program window")
+
+        if misbehave == "breaking-download":
+            s.get("/quillbook/_break")
+            told = s.wait_window("^Download failed$", 30)
+            s.screenshot("told")
+            unchanged()
+            self.assertIsNotNone(told, "the user was not told")
+            self.assertIn("keep.bin", s.shown_text("Download failed"))
+            s.key(told, "Return")
+            self.assertTrue(harness.poll(
+                lambda: not s.windows_named("^Download failed$"), 20))
+        self.close_and_expect_exit_zero(s, window)
+        unchanged()
+        self.assertTrue(beside, "nothing written in the chosen folder while "
+                        "the download ran")
 
     def test_without_a_server_the_error_page_shows_and_f5_recovers(self):
         with self.session() as s:
