@@ -142,9 +142,15 @@ std::string DecodeRange(const std::string& text, size_t from, size_t to) {
   return out;
 }
 
+// Whether `s` is the literal; the length first, as most tags differ in it.
+template <size_t N>
+bool Is(const std::string& s, const char (&literal)[N]) {
+  return s.size() == N - 1 && memcmp(s.data(), literal, N - 1) == 0;
+}
+
 bool IsRawTextElement(const std::string& name) {
-  return name == "script" || name == "style" || name == "textarea" ||
-         name == "title";
+  return Is(name, "script") || Is(name, "style") || Is(name, "textarea") ||
+         Is(name, "title");
 }
 
 // Finds "</name" (any case) from `from`; npos when absent.
@@ -357,7 +363,7 @@ void ReadTokens(const std::string& html, Sink&& sink) {
     }
     const size_t end = FindEndTag(html, i, token.name);
     const size_t stop = end == std::string::npos ? html.size() : end;
-    const bool decode = token.name == "textarea" || token.name == "title";
+    const bool decode = Is(token.name, "textarea") || Is(token.name, "title");
     token.text = decode ? DecodeRange(html, i, stop) : html.substr(i, stop - i);
     if (!sink(token))
       return;
@@ -428,8 +434,10 @@ bool IsBlock(const std::string& name) {
       "section", "footer", "nav", "article", "aside", "form", "hr", "dl",
       "dt", "dd", "blockquote", "pre", "body", "html", "fieldset", "legend",
       "td", "th", "h1", "h2", "h3", "h4", "h5", "h6", "label", "select"};
+  if (name.empty() || name.size() > 10)
+    return false;
   for (const char* b : kBlocks) {
-    if (name == b)
+    if (b[0] == name[0] && name == b)
       return true;
   }
   return false;
@@ -502,14 +510,14 @@ class DocumentBuilder {
 
   void OnStart(const HtmlToken& t) {
     const std::string& name = t.name;
-    if (name == "head") {
+    if (Is(name, "head")) {
       in_head_ = true;
       return;
     }
-    if (name == "body") {
+    if (Is(name, "body")) {
       in_body_ = true;
     }
-    if (name == "title") {
+    if (Is(name, "title")) {
       if (doc_.title.empty()) {
         ShownText title(kMaxHtmlTitle);
         title.Append(t.text);
@@ -517,9 +525,9 @@ class DocumentBuilder {
       }
       return;
     }
-    if (name == "script" || name == "style")
+    if (Is(name, "script") || Is(name, "style"))
       return;
-    if (name == "a" && t.HasAttribute("href")) {
+    if (Is(name, "a") && t.HasAttribute("href")) {
       Open(HtmlNode::Kind::kLink, name);
       open_node_.href = t.Attribute("href");
       open_node_.target = t.Attribute("target");
@@ -531,7 +539,7 @@ class DocumentBuilder {
       open_node_.level = level;
       return;
     }
-    if (name == "button") {
+    if (Is(name, "button")) {
       Open(HtmlNode::Kind::kButton, name);
       open_node_.type = LowerAscii(t.Attribute("type", "submit"));
       open_node_.name = t.Attribute("name");
@@ -540,20 +548,20 @@ class DocumentBuilder {
       open_node_.form = CurrentForm();
       return;
     }
-    if (name == "input" || name == "textarea") {
+    if (Is(name, "input") || Is(name, "textarea")) {
       // A field inside a link or heading ends it.
       Close();
       if (Full())
         return;
       HtmlNode node;
-      node.type = name == "textarea" ? "textarea"
+      node.type = Is(name, "textarea") ? "textarea"
                                      : LowerAscii(t.Attribute("type", "text"));
       node.kind = node.type == "submit" || node.type == "button" ||
                           node.type == "reset" || node.type == "image"
                       ? HtmlNode::Kind::kButton
                       : HtmlNode::Kind::kInput;
       node.name = t.Attribute("name");
-      node.value = name == "textarea" ? t.text : t.Attribute("value");
+      node.value = Is(name, "textarea") ? t.text : t.Attribute("value");
       node.id = t.Attribute("id");
       node.form = CurrentForm();
       if (node.kind == HtmlNode::Kind::kButton) {
@@ -564,7 +572,7 @@ class DocumentBuilder {
       Add(std::move(node));
       return;
     }
-    if (name == "form") {
+    if (Is(name, "form")) {
       Close();
       open_form_.action = t.Attribute("action");
       open_form_.method = LowerAscii(t.Attribute("method", "get"));
@@ -574,7 +582,7 @@ class DocumentBuilder {
       form_ = -1;
       return;
     }
-    if (name == "img" && t.HasAttribute("alt")) {
+    if (Is(name, "img") && t.HasAttribute("alt")) {
       OnText(" " + t.Attribute("alt") + " ");
       return;
     }
@@ -586,7 +594,7 @@ class DocumentBuilder {
   }
 
   void OnEnd(const std::string& name) {
-    if (name == "head") {
+    if (Is(name, "head")) {
       in_head_ = false;
       return;
     }
@@ -594,7 +602,7 @@ class DocumentBuilder {
       Close();
       return;
     }
-    if (name == "form") {
+    if (Is(name, "form")) {
       Close();
       in_form_ = false;
       form_ = -1;
