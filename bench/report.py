@@ -170,6 +170,30 @@ def micro_rows(table, results):
     else:
         table.missing.append("tasks/post_1M_from_4")
 
+    # The HTML reader: a page sixteen times larger must take sixteen times
+    # as long, and the largest the view takes well under two seconds.
+    shapes = []
+    for name in results:
+        parts = name.split("/")
+        if parts[0] == "html" and len(parts) == 3 and parts[1] not in shapes:
+            shapes.append(parts[1])
+    if not shapes:
+        table.missing.append("html")
+    for shape in shapes:
+        small = results.get("html/%s/1MiB" % shape)
+        large = results.get("html/%s/16MiB" % shape)
+        if not (small and large):
+            table.missing.append("html/" + shape)
+            continue
+        linear = 16 * seconds(small)
+        ratio = seconds(large) / linear
+        table.add("HTML reader, %s: a 16 MiB page"
+                  % (large.get("label") or shape.replace("_", " ")),
+                  fmt_time(seconds(large)),
+                  "%s (16 × the 1 MiB page)" % fmt_time(linear), ratio,
+                  "≤ 1.5×, ≤ 2 s",
+                  ratio <= 1.5 and seconds(large) <= 2)
+
 
 def program_rows(table, results):
     program, minimal = results.get("program"), results.get("minimal")
