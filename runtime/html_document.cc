@@ -710,6 +710,23 @@ HtmlDocument ParseHtmlDocument(const std::string& html) {
   }
 }
 
+std::string HtmlStatusPage(int status, const std::string& text) {
+  // The server's words, never its markup.
+  std::string line = std::to_string(status) + " ";
+  for (char c : text) {
+    switch (c) {
+      case '&': line += "&amp;"; break;
+      case '<': line += "&lt;"; break;
+      case '>': line += "&gt;"; break;
+      case '"': line += "&quot;"; break;
+      case '\'': line += "&#39;"; break;
+      default: line += c; break;
+    }
+  }
+  return "<html><head><title>" + line + "</title></head><body><h1>" + line +
+         "</h1></body></html>";
+}
+
 std::string EncodeFormData(
     const std::vector<std::pair<std::string, std::string>>& fields) {
   static const char kHex[] = "0123456789ABCDEF";

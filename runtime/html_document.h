@@ -74,6 +74,10 @@ struct HtmlDocument {
 // kMaxHtmlNodes nodes are read. Never throws.
 HtmlDocument ParseHtmlDocument(const std::string& html);
 
+// The page a view shows for an HTTP error that came without a body of its
+// own: the status and the server's text for it, as text.
+std::string HtmlStatusPage(int status, const std::string& text);
+
 // Encodes name=value pairs as a form body or query
 // (application/x-www-form-urlencoded, UTF-8).
 std::string EncodeFormData(

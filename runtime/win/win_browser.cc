@@ -125,12 +125,6 @@ class PageSink : public HttpSink {
   std::shared_ptr<DownloadPipe> pipe_;
 };
 
-std::string StatusPage(int status, const std::string& text) {
-  const std::string line = std::to_string(status) + " " + text;
-  return "<html><head><title>" + line + "</title></head><body><h1>" + line +
-         "</h1></body></html>";
-}
-
 }  // namespace
 
 WinBrowser* FindWinBrowser(int id) {
@@ -492,7 +486,7 @@ void WinBrowser::OnPageLoaded(uint64_t load, const HttpResponse& response,
   }
   const std::string html =
       body.empty() && response.status >= 400
-          ? StatusPage(response.status, response.status_text)
+          ? HtmlStatusPage(response.status, response.status_text)
           : body;
   Commit(load, response.url, html, response.status, pending_.step);
 }

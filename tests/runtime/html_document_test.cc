@@ -228,6 +228,29 @@ TEST(HtmlDocumentReader, FieldsBelongToTheirFormAfterEmptyForms) {
   EXPECT_EQ(doc.nodes[2].form, -1);
 }
 
+// The server's status text is shown as it came, whatever markup it holds.
+TEST(HtmlStatusPage, ShowsTheServersTextAsText) {
+  const char* const texts[] = {
+      "Internal Server Error",
+      "<b>Bold</b> claims",
+      "a &amp; b &lt;",
+      "</title><h1>Fake heading</h1>",
+      "<script>x</script> <a href=/evil>click</a>",
+      "\"quoted\" 'single' > <",
+      "",
+  };
+  for (const char* text : texts) {
+    const HtmlDocument doc =
+        ParseHtmlDocument(cefrt::HtmlStatusPage(500, text));
+    const std::string line = "500 " + std::string(text);
+    const std::string shown = *text ? line : "500";
+    EXPECT_EQ(doc.title, shown) << text;
+    ASSERT_EQ(doc.nodes.size(), 1u) << text;
+    EXPECT_EQ(doc.nodes[0].kind, Kind::kHeading) << text;
+    EXPECT_EQ(doc.nodes[0].text, shown) << text;
+  }
+}
+
 TEST(HtmlFormData, EncodesAsBrowsersDo) {
   EXPECT_EQ(cefrt::EncodeFormData({{"username", "de mo"},
                                    {"password", "a&b=c/\xe4\xb8\xad"}}),
