@@ -1,6 +1,7 @@
 #include "runtime/win/win_browser.h"
 
 #include <algorithm>
+#include <new>
 #include <utility>
 
 #include "runtime/function_task.h"
@@ -98,8 +99,15 @@ class PageSink : public HttpSink {
   bool OnData(const char* data, size_t size) override {
     if (pipe_)
       return pipe_->Write(data, size);
-    body_.append(data, size);
-    return body_.size() <= kMaxPageBytes;
+    if (body_.size() + size > kMaxPageBytes)
+      return false;
+    try {
+      body_.append(data, size);
+    } catch (const std::bad_alloc&) {
+      out_of_memory_ = true;  // the load fails; the program goes on
+      return false;
+    }
+    return true;
   }
 
   void OnDone(int net_error) override {
@@ -107,13 +115,22 @@ class PageSink : public HttpSink {
       pipe_->Done(net_error);
       return;
     }
+    if (out_of_memory_) {
+      net_error = ERR_FAILED;  // not "aborted": the error page shows
+      body_.clear();
+      body_.shrink_to_fit();
+    }
     const int id = browser_;
     const uint64_t load = load_;
-    PostToUi([id, load, response = response_, body = std::move(body_),
-              net_error] {
-      if (WinBrowser* b = FindWinBrowser(id))
-        b->OnPageLoaded(load, response, body, net_error);
-    });
+    try {
+      PostToUi([id, load, response = response_, body = std::move(body_),
+                net_error] {
+        if (WinBrowser* b = FindWinBrowser(id))
+          b->OnPageLoaded(load, response, body, net_error);
+      });
+    } catch (const std::bad_alloc&) {
+      // Nothing to tell with: the load's timeout ends it.
+    }
   }
 
  private:
@@ -122,6 +139,7 @@ class PageSink : public HttpSink {
   const bool forced_;
   HttpResponse response_;
   std::string body_;
+  bool out_of_memory_ = false;
   std::shared_ptr<DownloadPipe> pipe_;
 };
 
@@ -287,6 +305,15 @@ LRESULT WinBrowser::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       break;
     }
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+    case WM_CHAR:
+    case WM_SYSCHAR:
+      if (FilterFromOtherLoop(hwnd_, message, wparam, lparam))
+        return 0;
+      break;
     case WM_CONTEXTMENU: {
       POINT at = {static_cast<short>(LOWORD(lparam)),
                   static_cast<short>(HIWORD(lparam))};
@@ -516,6 +543,21 @@ void WinBrowser::Commit(uint64_t load, const std::string& url,
                         const std::string& html, int status,
                         HistoryStep step) {
   Ref<Browser> keep(this);
+  // A page too large for this process's memory is a failed load, shown as
+  // the error page, not the end of the program.
+  HtmlDocument document = ParseHtmlDocument(html);
+  if (!document.out_of_memory) {
+    try {
+      source_ = html;
+    } catch (const std::bad_alloc&) {
+      document.out_of_memory = true;
+    }
+  }
+  if (document.out_of_memory) {
+    source_.clear();
+    FailLoad(ERR_FAILED, url);
+    return;
+  }
   Navigation entry = pending_;
   entry.url = url;
   switch (step) {
@@ -544,9 +586,16 @@ void WinBrowser::Commit(uint64_t load, const std::string& url,
       break;
   }
   url_ = url;
-  source_ = html;
   has_document_ = true;
-  ShowDocument(html);
+  try {
+    ShowDocument(std::move(document));
+  } catch (const std::bad_alloc&) {
+    ClearControls();
+    document_ = HtmlDocument();
+    source_.clear();
+    FailLoad(ERR_FAILED, url);
+    return;
+  }
   NotifyAddress(Utf8ToU16(url_));
   const std::u16string title = Utf8ToU16(document_.title);
   if (title != title_) {

@@ -209,19 +209,31 @@ class Session:
             return json.loads(response.read().decode("utf-8"))
 
     def count(self, path):
+        if getattr(self, "pages", None) is not None:
+            return self.page_counts.get(path, 0)
         return self.stats()["counts"].get(path, 0)
 
     def start_pages(self, pages):
         """Instead of the demo server: serves `pages` (path -> HTML) on
-        port 88 from this process, for scenarios the demo has no page for."""
+        port 88 from this process, for scenarios the demo has no page for.
+        A page may also be a dict: "status", "reason", "headers", "body"."""
+        counts = self.page_counts = {}
 
         class Pages(http.server.BaseHTTPRequestHandler):
             def do_GET(self):
-                body = pages.get(self.path.split("?")[0])
-                status = 200 if body is not None else 404
-                data = (body or "<title>404</title>").encode("utf-8")
-                self.send_response(status)
-                self.send_header("Content-Type", "text/html; charset=utf-8")
+                path = self.path.split("?")[0]
+                counts[path] = counts.get(path, 0) + 1
+                page = pages.get(path)
+                if not isinstance(page, dict):
+                    page = {"status": 200 if page is not None else 404,
+                            "body": page or "<title>404</title>"}
+                data = page.get("body", "").encode("utf-8")
+                self.send_response(page.get("status", 200),
+                                   page.get("reason"))
+                headers = page.get("headers") or {
+                    "Content-Type": "text/html; charset=utf-8"}
+                for name, value in headers.items():
+                    self.send_header(name, value)
                 self.send_header("Content-Length", str(len(data)))
                 self.end_headers()
                 self.wfile.write(data)
