@@ -19,6 +19,39 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"CefBrowserWindow";
 constexpr size_t kMaxPageBytes = 16 * 1024 * 1024;
 
+// The program's own icon: its executable's first icon group, the one the
+// shell shows for the file; the system's generic icon when it has none.
+HICON ProgramIcon(int size) {
+  HMODULE exe = GetModuleHandleW(nullptr);
+  struct First {
+    bool found = false;
+    ULONG_PTR id = 0;
+    std::wstring name;
+  } first;
+  EnumResourceNamesW(
+      exe, MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */,
+      [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR param) CALLBACK -> BOOL {
+        First* f = reinterpret_cast<First*>(param);
+        f->found = true;
+        if (IS_INTRESOURCE(name))
+          f->id = reinterpret_cast<ULONG_PTR>(name);
+        else
+          f->name = name;
+        return FALSE;  // the first is the one
+      },
+      reinterpret_cast<LONG_PTR>(&first));
+  HICON icon = nullptr;
+  if (first.found) {
+    const LPCWSTR name = first.name.empty()
+                             ? MAKEINTRESOURCEW(first.id)
+                             : first.name.c_str();
+    icon = static_cast<HICON>(
+        LoadImageW(exe, name, IMAGE_ICON, size, size, LR_SHARED));
+  }
+  return icon ? icon
+              : LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+}
+
 bool RegisterWindowClass(WNDPROC proc) {
   static bool registered = false;
   if (registered)
@@ -28,7 +61,8 @@ bool RegisterWindowClass(WNDPROC proc) {
   wc.style = CS_HREDRAW | CS_VREDRAW;
   wc.lpfnWndProc = proc;
   wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+  wc.hIcon = ProgramIcon(GetSystemMetrics(SM_CXICON));
+  wc.hIconSm = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
   wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   wc.lpszClassName = kWindowClass;

@@ -314,6 +314,22 @@ class Session:
         values = dict(line.split("=", 1) for line in out.split() if "=" in line)
         return {k: int(v) for k, v in values.items() if v.lstrip("-").isdigit()}
 
+    def icon_pixels(self, window):
+        """The window's icon as the X server has it (_NET_WM_ICON, which
+        wine takes from the window class): ARGB values of its first image."""
+        env = dict(os.environ, DISPLAY=self.display)
+        out = subprocess.run(
+            ["xprop", "-id", str(window), "-f", "_NET_WM_ICON", "32c",
+             "=$0+", "_NET_WM_ICON"], env=env, capture_output=True,
+            text=True, timeout=20, check=False).stdout
+        if "=" not in out:
+            return []
+        values = [int(v) for v in out.split("=", 1)[1].replace(",", " ").split()]
+        if len(values) < 2:
+            return []
+        width, height = values[0], values[1]
+        return values[2:2 + width * height]
+
     def focus(self, window):
         self.xdotool("windowactivate", "--sync", str(window))
         self.xdotool("windowfocus", "--sync", str(window))

@@ -2,6 +2,7 @@
 """End-to-end tests of the Windows program (pellavine.exe) under wine."""
 
 import argparse
+import collections
 import os
 import sys
 import time
@@ -279,6 +280,20 @@ class WindowTest(unittest.TestCase):
                 lambda: not s.windows_named("^提示$"), 20),
                 "the notice did not go away")
             window = s.wait_window("^Fields$", 20)
+            self.close_and_expect_exit_zero(s, window)
+
+    def test_the_window_shows_the_programs_icon(self):
+        with self.session() as s:
+            s.start_pages({"/quillbook/loginIndex": "<title>Icon</title>"})
+            s.start_program()
+            window = s.wait_window("^Icon$", FIRST_WINDOW_LIMIT)
+            self.assertIsNotNone(window, "no window")
+            pixels = harness.poll(lambda: s.icon_pixels(window), 20)
+            self.assertTrue(pixels, "the window has no icon")
+            opaque = collections.Counter(
+                p & 0xFFFFFF for p in pixels if p >> 24 == 0xFF)
+            # The program's icon is a dark green square (resources/).
+            self.assertEqual("%06x" % opaque.most_common(1)[0][0], "1d5e45")
             self.close_and_expect_exit_zero(s, window)
 
     def test_without_a_server_the_error_page_shows_and_f5_recovers(self):
