@@ -170,8 +170,11 @@ def micro_rows(table, results):
     else:
         table.missing.append("tasks/post_1M_from_4")
 
-    # The HTML reader: a page sixteen times larger must take sixteen times
-    # as long, and the largest the view takes well under two seconds.
+    # The HTML reader: a page sixteen times larger must take about sixteen
+    # times as long (quadratic time would be 256 times), and the largest the
+    # view takes well under two seconds. A 1 MiB page stays in the caches
+    # and a 16 MiB one does not, so shapes read at memory speed show a few
+    # times more than linear.
     shapes = []
     for name in results:
         parts = name.split("/")
@@ -191,8 +194,8 @@ def micro_rows(table, results):
                   % (large.get("label") or shape.replace("_", " ")),
                   fmt_time(seconds(large)),
                   "%s (16 × the 1 MiB page)" % fmt_time(linear), ratio,
-                  "≤ 1.5×, ≤ 2 s",
-                  ratio <= 1.5 and seconds(large) <= 2)
+                  "≤ 4×, ≤ 2 s",
+                  ratio <= 4 and seconds(large) <= 2)
 
 
 def program_rows(table, results):
