@@ -170,6 +170,33 @@ def micro_rows(table, results):
     else:
         table.missing.append("tasks/post_1M_from_4")
 
+    # The HTML reader: a page sixteen times larger must take about sixteen
+    # times as long (quadratic time would be 256 times), and the largest the
+    # view takes well under two seconds. A 1 MiB page stays in the caches
+    # and a 16 MiB one does not, so shapes read at memory speed show a few
+    # times more than linear.
+    shapes = []
+    for name in results:
+        parts = name.split("/")
+        if parts[0] == "html" and len(parts) == 3 and parts[1] not in shapes:
+            shapes.append(parts[1])
+    if not shapes:
+        table.missing.append("html")
+    for shape in shapes:
+        small = results.get("html/%s/1MiB" % shape)
+        large = results.get("html/%s/16MiB" % shape)
+        if not (small and large):
+            table.missing.append("html/" + shape)
+            continue
+        linear = 16 * seconds(small)
+        ratio = seconds(large) / linear
+        table.add("HTML reader, %s: a 16 MiB page"
+                  % (large.get("label") or shape.replace("_", " ")),
+                  fmt_time(seconds(large)),
+                  "%s (16 × the 1 MiB page)" % fmt_time(linear), ratio,
+                  "≤ 4×, ≤ 2 s",
+                  ratio <= 4 and seconds(large) <= 2)
+
 
 def program_rows(table, results):
     program, minimal = results.get("program"), results.get("minimal")

@@ -3,7 +3,7 @@
 #include <stdint.h>
 #include <string.h>
 
-#include "runtime/text.h"
+#include <new>
 
 namespace cefrt {
 
@@ -34,10 +34,19 @@ std::string LowerAscii(std::string s) {
 void AppendUtf8(uint32_t cp, std::string* out) {
   if (cp == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
     cp = 0xFFFD;
-  std::u32string one(1, static_cast<char32_t>(cp));
-  std::string encoded;
-  EncodeUtf8(one, &encoded);
-  *out += encoded;
+  if (cp < 0x80) {
+    *out += static_cast<char>(cp);
+    return;
+  }
+  char bytes[4];
+  size_t n = cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4;
+  for (size_t k = n - 1; k > 0; --k) {
+    bytes[k] = static_cast<char>(0x80 | (cp & 0x3F));
+    cp >>= 6;
+  }
+  static const unsigned char kLead[] = {0, 0, 0xC0, 0xE0, 0xF0};
+  bytes[0] = static_cast<char>(kLead[n] | cp);
+  out->append(bytes, n);
 }
 
 struct NamedEntity {
@@ -59,19 +68,20 @@ constexpr NamedEntity kEntities[] = {
     {"emsp", 0x2003},  {"thinsp", 0x2009},
 };
 
-// Reads a character reference at text[i] == '&'; on success appends it and
-// returns the index after it, else returns i.
-size_t ReadReference(const std::string& text, size_t i, std::string* out) {
+// Reads a character reference at text[i] == '&', ending before `limit`; on
+// success appends it and returns the index after it, else returns i.
+size_t ReadReference(const std::string& text, size_t i, size_t limit,
+                     std::string* out) {
   size_t j = i + 1;
-  if (j < text.size() && text[j] == '#') {
+  if (j < limit && text[j] == '#') {
     ++j;
-    const bool hex = j < text.size() && (text[j] == 'x' || text[j] == 'X');
+    const bool hex = j < limit && (text[j] == 'x' || text[j] == 'X');
     if (hex)
       ++j;
     const size_t digits_start = j;
     uint32_t cp = 0;
     bool overflow = false;
-    while (j < text.size()) {
+    while (j < limit) {
       const char c = text[j];
       int digit = -1;
       if (c >= '0' && c <= '9')
@@ -89,29 +99,58 @@ size_t ReadReference(const std::string& text, size_t i, std::string* out) {
     }
     if (j == digits_start)
       return i;
-    if (j < text.size() && text[j] == ';')
+    if (j < limit && text[j] == ';')
       ++j;
     AppendUtf8(overflow ? 0xFFFD : cp, out);
     return j;
   }
   size_t end = j;
-  while (end < text.size() && IsAlnum(text[end]) && end - j < 10)
+  while (end < limit && IsAlnum(text[end]) && end - j < 10)
     ++end;
   if (end == j)
     return i;
-  const std::string name = text.substr(j, end - j);
   for (const NamedEntity& e : kEntities) {
-    if (name == e.name) {
+    if (text.compare(j, end - j, e.name) == 0) {
       AppendUtf8(e.cp, out);
-      return end < text.size() && text[end] == ';' ? end + 1 : end;
+      return end < limit && text[end] == ';' ? end + 1 : end;
     }
   }
   return i;
 }
 
+// text[from, to) with its character references replaced.
+std::string DecodeRange(const std::string& text, size_t from, size_t to) {
+  if (to <= from)
+    return std::string();
+  // Only within the range: a search to the page's end would make reading
+  // quadratic.
+  if (!memchr(text.data() + from, '&', to - from))
+    return text.substr(from, to - from);
+  std::string out;
+  out.reserve(to - from);
+  size_t i = from;
+  while (i < to) {
+    if (text[i] == '&') {
+      const size_t next = ReadReference(text, i, to, &out);
+      if (next != i) {
+        i = next;
+        continue;
+      }
+    }
+    out += text[i++];
+  }
+  return out;
+}
+
+// Whether `s` is the literal; the length first, as most tags differ in it.
+template <size_t N>
+bool Is(const std::string& s, const char (&literal)[N]) {
+  return s.size() == N - 1 && memcmp(s.data(), literal, N - 1) == 0;
+}
+
 bool IsRawTextElement(const std::string& name) {
-  return name == "script" || name == "style" || name == "textarea" ||
-         name == "title";
+  return Is(name, "script") || Is(name, "style") || Is(name, "textarea") ||
+         Is(name, "title");
 }
 
 // Finds "</name" (any case) from `from`; npos when absent.
@@ -119,11 +158,14 @@ size_t FindEndTag(const std::string& html, size_t from,
                   const std::string& name) {
   for (size_t i = html.find("</", from); i != std::string::npos;
        i = html.find("</", i + 2)) {
-    if (i + 2 + name.size() > html.size())
-      return std::string::npos;
-    if (LowerAscii(html.substr(i + 2, name.size())) != name)
-      continue;
     const size_t after = i + 2 + name.size();
+    if (after > html.size())
+      return std::string::npos;
+    bool same = true;
+    for (size_t k = 0; k < name.size() && same; ++k)
+      same = Lower(html[i + 2 + k]) == name[k];
+    if (!same)
+      continue;
     if (after == html.size() || IsSpace(html[after]) || html[after] == '>' ||
         html[after] == '/')
       return i;
@@ -131,9 +173,64 @@ size_t FindEndTag(const std::string& html, size_t from,
   return std::string::npos;
 }
 
+// Which attribute names a tag has so far, in constant time per name: a
+// hostile tag may carry hundreds of thousands. Open addressing over the
+// token's own list; cleared by forgetting only the slots used.
+class AttributeNames {
+ public:
+  AttributeNames() {
+    for (uint16_t& slot : slots_)
+      slot = 0;
+    // Unpredictable per process, so that no page can be made of colliding
+    // names.
+    const uintptr_t here = reinterpret_cast<uintptr_t>(this);
+    const uint64_t wide = here;
+    seed_ = static_cast<uint32_t>(wide ^ (wide >> 32)) * 2654435761u;
+  }
+
+  void Clear() {
+    for (size_t slot : used_)
+      slots_[slot] = 0;
+    used_.clear();
+  }
+
+  // Adds `name` as attributes[index] unless present; false when present.
+  bool Add(const std::vector<std::pair<std::string, std::string>>& attributes,
+           const std::string& name) {
+    size_t slot = Hash(name) & (kSlots - 1);
+    while (slots_[slot]) {
+      if (attributes[slots_[slot] - 1u].first == name)
+        return false;
+      slot = (slot + 1) & (kSlots - 1);
+    }
+    slots_[slot] = static_cast<uint16_t>(attributes.size() + 1);
+    used_.push_back(slot);
+    return true;
+  }
+
+ private:
+  static constexpr size_t kSlots = 2 * kMaxHtmlAttributes;
+  static_assert((kSlots & (kSlots - 1)) == 0, "a power of two");
+  static_assert(kMaxHtmlAttributes < 0xffff, "indices fit the slots");
+
+  uint32_t Hash(const std::string& name) const {
+    uint32_t h = 2166136261u ^ seed_;
+    for (unsigned char c : name)
+      h = (h ^ c) * 16777619u;
+    return h ^ (h >> 15);
+  }
+
+  uint16_t slots_[kSlots];
+  std::vector<size_t> used_;
+  uint32_t seed_ = 0;
+};
+
 // Reads a tag starting at html[i] == '<' with a letter (or '/' and a
-// letter) next; returns the index after it.
-size_t ReadTag(const std::string& html, size_t i, HtmlToken* token) {
+// letter) next; returns the index after it. Attributes past the cap are
+// read over, not kept.
+size_t ReadTag(const std::string& html, size_t i, HtmlToken* token,
+               AttributeNames* names) {
+  names->Clear();
   size_t j = i + 1;
   token->kind = HtmlToken::Kind::kStartTag;
   if (html[j] == '/') {
@@ -145,6 +242,7 @@ size_t ReadTag(const std::string& html, size_t i, HtmlToken* token) {
          html[j] != '/')
     ++j;
   token->name = LowerAscii(html.substr(name_start, j - name_start));
+  const bool keep = token->kind == HtmlToken::Kind::kStartTag;
   while (j < html.size()) {
     while (j < html.size() && (IsSpace(html[j]) || html[j] == '/')) {
       if (html[j] == '/' && j + 1 < html.size() && html[j + 1] == '>')
@@ -159,10 +257,10 @@ size_t ReadTag(const std::string& html, size_t i, HtmlToken* token) {
     while (j < html.size() && !IsSpace(html[j]) && html[j] != '>' &&
            html[j] != '/' && (html[j] != '=' || j == attr_start))
       ++j;
-    std::string name = LowerAscii(html.substr(attr_start, j - attr_start));
+    const size_t attr_end = j;
     while (j < html.size() && IsSpace(html[j]))
       ++j;
-    std::string value;
+    size_t value_start = j, value_end = j;
     if (j < html.size() && html[j] == '=') {
       ++j;
       while (j < html.size() && IsSpace(html[j]))
@@ -170,38 +268,165 @@ size_t ReadTag(const std::string& html, size_t i, HtmlToken* token) {
       if (j < html.size() && (html[j] == '"' || html[j] == '\'')) {
         const char quote = html[j++];
         const size_t end = html.find(quote, j);
-        const size_t stop = end == std::string::npos ? html.size() : end;
-        value = html.substr(j, stop - j);
+        value_start = j;
+        value_end = end == std::string::npos ? html.size() : end;
         j = end == std::string::npos ? html.size() : end + 1;
       } else {
-        const size_t start = j;
+        value_start = j;
         while (j < html.size() && !IsSpace(html[j]) && html[j] != '>')
           ++j;
-        value = html.substr(start, j - start);
+        value_end = j;
       }
     }
-    if (token->kind == HtmlToken::Kind::kStartTag && !name.empty() &&
-        !token->HasAttribute(name))
-      token->attributes.emplace_back(std::move(name), DecodeEntities(value));
+    if (!keep || attr_end == attr_start ||
+        token->attributes.size() >= kMaxHtmlAttributes)
+      continue;
+    std::string name =
+        LowerAscii(html.substr(attr_start, attr_end - attr_start));
+    if (names->Add(token->attributes, name))
+      token->attributes.emplace_back(
+          std::move(name),
+          DecodeRange(html, value_start, value_end));
   }
   return html.size();
 }
 
-std::string CollapseSpace(const std::string& text) {
-  std::string out;
-  bool space = false;
-  for (char c : text) {
-    if (IsSpace(c)) {
-      space = true;
+// Splits a page into tokens and hands each to `sink` as it is read; the
+// sink returns false to stop. One token object is reused throughout.
+template <typename Sink>
+void ReadTokens(const std::string& html, Sink&& sink) {
+  HtmlToken token;
+  AttributeNames names;
+  auto reset = [&token](HtmlToken::Kind kind) {
+    token.kind = kind;
+    token.name.clear();
+    token.attributes.clear();
+    token.text.clear();
+    token.self_closing = false;
+  };
+  size_t text_start = 0;  // the text run not handed over yet
+  auto flush_text = [&](size_t end) {
+    if (end <= text_start)
+      return true;
+    reset(HtmlToken::Kind::kText);
+    token.text = DecodeRange(html, text_start, end);
+    return sink(token);
+  };
+  size_t i = 0;
+  while (i < html.size()) {
+    const size_t lt = html.find('<', i);
+    if (lt == std::string::npos || lt + 1 >= html.size())
+      break;
+    i = lt;
+    const char next = html[i + 1];
+    if (html.compare(i, 4, "<!--") == 0) {
+      if (!flush_text(i))
+        return;
+      const size_t end = html.find("-->", i + 4);
+      reset(HtmlToken::Kind::kComment);
+      token.text = html.substr(
+          i + 4, end == std::string::npos ? std::string::npos : end - i - 4);
+      i = end == std::string::npos ? html.size() : end + 3;
+      text_start = i;
+      if (!sink(token))
+        return;
       continue;
     }
-    if (space && !out.empty())
-      out += ' ';
-    space = false;
-    out += c;
+    if (next == '!' || next == '?') {
+      if (!flush_text(i))
+        return;
+      const size_t end = html.find('>', i);
+      reset(HtmlToken::Kind::kDoctype);
+      i = end == std::string::npos ? html.size() : end + 1;
+      text_start = i;
+      if (!sink(token))
+        return;
+      continue;
+    }
+    const bool end_tag = next == '/' && i + 2 < html.size() &&
+                         IsAlpha(html[i + 2]);
+    if (!IsAlpha(next) && !end_tag) {
+      ++i;  // a lone '<' is text
+      continue;
+    }
+    if (!flush_text(i))
+      return;
+    reset(HtmlToken::Kind::kText);
+    i = ReadTag(html, i, &token, &names);
+    text_start = i;
+    const bool raw = token.kind == HtmlToken::Kind::kStartTag &&
+                     IsRawTextElement(token.name);
+    if (!raw || token.self_closing) {
+      if (!sink(token))
+        return;
+      continue;
+    }
+    const size_t end = FindEndTag(html, i, token.name);
+    const size_t stop = end == std::string::npos ? html.size() : end;
+    const bool decode = Is(token.name, "textarea") || Is(token.name, "title");
+    token.text = decode ? DecodeRange(html, i, stop) : html.substr(i, stop - i);
+    if (!sink(token))
+      return;
+    i = text_start = stop;
+    if (end != std::string::npos) {
+      reset(HtmlToken::Kind::kText);
+      i = text_start = ReadTag(html, end, &token, &names);
+      if (!sink(token))
+        return;
+    }
   }
-  return out;
+  flush_text(html.size());
 }
+
+// Text as it is shown, whitespace collapsed while it comes in and cut at
+// `cap` bytes on a character's first byte: a long run costs no more than
+// what is kept.
+class ShownText {
+ public:
+  explicit ShownText(size_t cap) : cap_(cap) {}
+
+  void Append(const std::string& text) {
+    for (char c : text) {
+      if (full_)
+        return;
+      if (IsSpace(c)) {
+        space_ = true;
+        continue;
+      }
+      const unsigned char byte = static_cast<unsigned char>(c);
+      if ((byte & 0xC0) != 0x80) {
+        // A character's first byte: the whole character must fit.
+        const size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3
+                              : byte >= 0xC0 ? 2 : 1;
+        if (text_.size() + (space_ && !text_.empty() ? 1 : 0) + length >
+            cap_) {
+          full_ = true;
+          return;
+        }
+      }
+      if (space_ && !text_.empty())
+        text_ += ' ';
+      space_ = false;
+      text_ += c;
+    }
+  }
+
+  // The text so far; empty afterwards.
+  std::string Take() {
+    std::string out = std::move(text_);
+    text_.clear();
+    space_ = full_ = false;
+    return out;
+  }
+
+  bool empty() const { return text_.empty(); }
+
+ private:
+  const size_t cap_;
+  std::string text_;
+  bool space_ = false;
+  bool full_ = false;
+};
 
 bool IsBlock(const std::string& name) {
   static const char* const kBlocks[] = {
@@ -209,8 +434,10 @@ bool IsBlock(const std::string& name) {
       "section", "footer", "nav", "article", "aside", "form", "hr", "dl",
       "dt", "dd", "blockquote", "pre", "body", "html", "fieldset", "legend",
       "td", "th", "h1", "h2", "h3", "h4", "h5", "h6", "label", "select"};
+  if (name.empty() || name.size() > 10)
+    return false;
   for (const char* b : kBlocks) {
-    if (name == b)
+    if (b[0] == name[0] && name == b)
       return true;
   }
   return false;
@@ -222,118 +449,140 @@ int HeadingLevel(const std::string& name) {
   return 0;
 }
 
+// Builds the document from tokens as they are read, and says when it has
+// all it will show.
 class DocumentBuilder {
  public:
-  HtmlDocument Build(const std::vector<HtmlToken>& tokens) {
-    for (const HtmlToken& t : tokens) {
-      switch (t.kind) {
-        case HtmlToken::Kind::kText:
-          OnText(t.text);
-          break;
-        case HtmlToken::Kind::kStartTag:
-          OnStart(t);
-          break;
-        case HtmlToken::Kind::kEndTag:
-          OnEnd(t.name);
-          break;
-        default:
-          break;
-      }
+  // False once the document is full: nothing after would be shown.
+  bool OnToken(const HtmlToken& t) {
+    switch (t.kind) {
+      case HtmlToken::Kind::kText:
+        OnText(t.text);
+        break;
+      case HtmlToken::Kind::kStartTag:
+        OnStart(t);
+        break;
+      case HtmlToken::Kind::kEndTag:
+        OnEnd(t.name);
+        break;
+      default:
+        break;
     }
+    return !Full();
+  }
+
+  HtmlDocument Finish() {
     Close();
     return std::move(doc_);
   }
 
  private:
+  bool Full() const { return doc_.nodes.size() >= kMaxHtmlNodes; }
+
+  void Add(HtmlNode node) {
+    if (!Full())
+      doc_.nodes.push_back(std::move(node));
+  }
+
+  // The form that fields read now belong to. A form is kept only once a
+  // field of it is: a page of empty forms costs nothing.
+  int CurrentForm() {
+    if (form_ < 0 && in_form_ && !Full()) {
+      doc_.forms.push_back(open_form_);
+      form_ = static_cast<int>(doc_.forms.size()) - 1;
+    }
+    return form_;
+  }
+
   void OnText(const std::string& text) {
     if (in_head_ && !in_body_)
       return;
-    (open_ ? open_text_ : pending_) += text;
+    (open_ ? open_text_ : pending_).Append(text);
+  }
+
+  void Open(HtmlNode::Kind kind, const std::string& tag) {
+    Close();
+    open_ = true;
+    open_node_ = HtmlNode();
+    open_node_.kind = kind;
+    open_tag_ = tag;
   }
 
   void OnStart(const HtmlToken& t) {
     const std::string& name = t.name;
-    if (name == "head") {
+    if (Is(name, "head")) {
       in_head_ = true;
       return;
     }
-    if (name == "body") {
+    if (Is(name, "body")) {
       in_body_ = true;
     }
-    if (name == "title") {
-      if (doc_.title.empty())
-        doc_.title = CollapseSpace(t.text);
+    if (Is(name, "title")) {
+      if (doc_.title.empty()) {
+        ShownText title(kMaxHtmlTitle);
+        title.Append(t.text);
+        doc_.title = title.Take();
+      }
       return;
     }
-    if (name == "script" || name == "style")
+    if (Is(name, "script") || Is(name, "style"))
       return;
-    if (name == "a" && t.HasAttribute("href")) {
-      Close();
-      open_ = true;
-      open_node_ = HtmlNode();
-      open_node_.kind = HtmlNode::Kind::kLink;
+    if (Is(name, "a") && t.HasAttribute("href")) {
+      Open(HtmlNode::Kind::kLink, name);
       open_node_.href = t.Attribute("href");
       open_node_.target = t.Attribute("target");
       open_node_.id = t.Attribute("id");
-      open_tag_ = "a";
       return;
     }
     if (const int level = HeadingLevel(name)) {
-      Close();
-      open_ = true;
-      open_node_ = HtmlNode();
-      open_node_.kind = HtmlNode::Kind::kHeading;
+      Open(HtmlNode::Kind::kHeading, name);
       open_node_.level = level;
-      open_tag_ = name;
       return;
     }
-    if (name == "button") {
-      Close();
-      open_ = true;
-      open_node_ = HtmlNode();
-      open_node_.kind = HtmlNode::Kind::kButton;
+    if (Is(name, "button")) {
+      Open(HtmlNode::Kind::kButton, name);
       open_node_.type = LowerAscii(t.Attribute("type", "submit"));
       open_node_.name = t.Attribute("name");
       open_node_.value = t.Attribute("value");
       open_node_.id = t.Attribute("id");
-      open_node_.form = form_;
-      open_tag_ = "button";
+      open_node_.form = CurrentForm();
       return;
     }
-    if (name == "input" || name == "textarea") {
+    if (Is(name, "input") || Is(name, "textarea")) {
+      // A field inside a link or heading ends it.
+      Close();
+      if (Full())
+        return;
       HtmlNode node;
-      node.type = name == "textarea" ? "textarea"
+      node.type = Is(name, "textarea") ? "textarea"
                                      : LowerAscii(t.Attribute("type", "text"));
       node.kind = node.type == "submit" || node.type == "button" ||
                           node.type == "reset" || node.type == "image"
                       ? HtmlNode::Kind::kButton
                       : HtmlNode::Kind::kInput;
       node.name = t.Attribute("name");
-      node.value = name == "textarea" ? t.text : t.Attribute("value");
+      node.value = Is(name, "textarea") ? t.text : t.Attribute("value");
       node.id = t.Attribute("id");
-      node.form = form_;
-      if (node.kind == HtmlNode::Kind::kButton)
-        node.text = node.value.empty() ? std::string("Submit") : node.value;
-      if (open_) {
-        // A field inside a link or heading ends it.
-        Close();
+      node.form = CurrentForm();
+      if (node.kind == HtmlNode::Kind::kButton) {
+        ShownText label(kMaxHtmlNodeText);
+        label.Append(node.value.empty() ? std::string("Submit") : node.value);
+        node.text = label.Take();
       }
-      FlushPending();
-      doc_.nodes.push_back(std::move(node));
+      Add(std::move(node));
       return;
     }
-    if (name == "form") {
+    if (Is(name, "form")) {
       Close();
-      HtmlForm form;
-      form.action = t.Attribute("action");
-      form.method = LowerAscii(t.Attribute("method", "get"));
-      if (form.method != "post")
-        form.method = "get";
-      doc_.forms.push_back(form);
-      form_ = static_cast<int>(doc_.forms.size()) - 1;
+      open_form_.action = t.Attribute("action");
+      open_form_.method = LowerAscii(t.Attribute("method", "get"));
+      if (open_form_.method != "post")
+        open_form_.method = "get";
+      in_form_ = true;
+      form_ = -1;
       return;
     }
-    if (name == "img" && t.HasAttribute("alt")) {
+    if (Is(name, "img") && t.HasAttribute("alt")) {
       OnText(" " + t.Attribute("alt") + " ");
       return;
     }
@@ -345,7 +594,7 @@ class DocumentBuilder {
   }
 
   void OnEnd(const std::string& name) {
-    if (name == "head") {
+    if (Is(name, "head")) {
       in_head_ = false;
       return;
     }
@@ -353,8 +602,9 @@ class DocumentBuilder {
       Close();
       return;
     }
-    if (name == "form") {
+    if (Is(name, "form")) {
       Close();
+      in_form_ = false;
       form_ = -1;
       return;
     }
@@ -363,14 +613,12 @@ class DocumentBuilder {
   }
 
   void FlushPending() {
-    const std::string text = CollapseSpace(pending_);
-    pending_.clear();
-    if (text.empty())
+    if (pending_.empty())
       return;
     HtmlNode node;
     node.kind = HtmlNode::Kind::kText;
-    node.text = text;
-    doc_.nodes.push_back(std::move(node));
+    node.text = pending_.Take();
+    Add(std::move(node));
   }
 
   // Ends the open link, heading or button and the current line.
@@ -379,23 +627,27 @@ class DocumentBuilder {
     if (!open_)
       return;
     open_ = false;
-    open_node_.text = CollapseSpace(open_text_);
-    open_text_.clear();
-    if (open_node_.kind == HtmlNode::Kind::kLink && open_node_.text.empty())
-      open_node_.text = open_node_.href;
+    open_node_.text = open_text_.Take();
+    if (open_node_.kind == HtmlNode::Kind::kLink && open_node_.text.empty()) {
+      ShownText href(kMaxHtmlNodeText);
+      href.Append(open_node_.href);
+      open_node_.text = href.Take();
+    }
     if (open_node_.kind == HtmlNode::Kind::kHeading &&
         open_node_.text.empty())
       return;
-    doc_.nodes.push_back(std::move(open_node_));
+    Add(std::move(open_node_));
   }
 
   HtmlDocument doc_;
-  std::string pending_;
+  ShownText pending_{kMaxHtmlNodeText};
   bool open_ = false;
   HtmlNode open_node_;
-  std::string open_text_;
+  ShownText open_text_{kMaxHtmlNodeText};
   std::string open_tag_;
-  int form_ = -1;
+  HtmlForm open_form_;
+  bool in_form_ = false;
+  int form_ = -1;  // index of open_form_ in the document once kept
   bool in_head_ = false;
   bool in_body_ = false;
 };
@@ -420,98 +672,15 @@ bool HtmlToken::HasAttribute(const std::string& attr) const {
 }
 
 std::string DecodeEntities(const std::string& text) {
-  if (text.find('&') == std::string::npos)
-    return text;
-  std::string out;
-  out.reserve(text.size());
-  size_t i = 0;
-  while (i < text.size()) {
-    if (text[i] == '&') {
-      const size_t next = ReadReference(text, i, &out);
-      if (next != i) {
-        i = next;
-        continue;
-      }
-    }
-    out += text[i++];
-  }
-  return out;
+  return DecodeRange(text, 0, text.size());
 }
 
 std::vector<HtmlToken> TokenizeHtml(const std::string& html) {
   std::vector<HtmlToken> tokens;
-  std::string text;
-  auto flush_text = [&] {
-    if (text.empty())
-      return;
-    HtmlToken t;
-    t.kind = HtmlToken::Kind::kText;
-    t.text = DecodeEntities(text);
-    tokens.push_back(std::move(t));
-    text.clear();
-  };
-  size_t i = 0;
-  while (i < html.size()) {
-    const char c = html[i];
-    if (c != '<' || i + 1 >= html.size()) {
-      text += c;
-      ++i;
-      continue;
-    }
-    const char next = html[i + 1];
-    if (html.compare(i, 4, "<!--") == 0) {
-      flush_text();
-      const size_t end = html.find("-->", i + 4);
-      HtmlToken t;
-      t.kind = HtmlToken::Kind::kComment;
-      t.text = html.substr(i + 4, end == std::string::npos
-                                      ? std::string::npos
-                                      : end - i - 4);
-      tokens.push_back(std::move(t));
-      i = end == std::string::npos ? html.size() : end + 3;
-      continue;
-    }
-    if (next == '!' || next == '?') {
-      flush_text();
-      const size_t end = html.find('>', i);
-      HtmlToken t;
-      t.kind = HtmlToken::Kind::kDoctype;
-      tokens.push_back(std::move(t));
-      i = end == std::string::npos ? html.size() : end + 1;
-      continue;
-    }
-    const bool end_tag = next == '/' && i + 2 < html.size() &&
-                         IsAlpha(html[i + 2]);
-    if (!IsAlpha(next) && !end_tag) {
-      text += c;
-      ++i;
-      continue;
-    }
-    flush_text();
-    HtmlToken tag;
-    i = ReadTag(html, i, &tag);
-    const bool raw =
-        tag.kind == HtmlToken::Kind::kStartTag && IsRawTextElement(tag.name);
-    if (raw && !tag.self_closing) {
-      const size_t end = FindEndTag(html, i, tag.name);
-      const size_t stop = end == std::string::npos ? html.size() : end;
-      std::string body = html.substr(i, stop - i);
-      const bool decode = tag.name == "textarea" || tag.name == "title";
-      tag.text = decode ? DecodeEntities(body) : body;
-      const std::string name = tag.name;
-      tokens.push_back(std::move(tag));
-      if (end == std::string::npos) {
-        i = html.size();
-      } else {
-        HtmlToken close;
-        i = ReadTag(html, end, &close);
-        tokens.push_back(std::move(close));
-      }
-      continue;
-    }
-    tokens.push_back(std::move(tag));
-  }
-  flush_text();
+  ReadTokens(html, [&tokens](const HtmlToken& t) {
+    tokens.push_back(t);
+    return true;
+  });
   return tokens;
 }
 
@@ -528,7 +697,34 @@ std::string HtmlDocument::Text() const {
 }
 
 HtmlDocument ParseHtmlDocument(const std::string& html) {
-  return DocumentBuilder().Build(TokenizeHtml(html));
+  try {
+    DocumentBuilder builder;
+    ReadTokens(html,
+               [&builder](const HtmlToken& t) { return builder.OnToken(t); });
+    return builder.Finish();
+  } catch (const std::bad_alloc&) {
+    // Pages come from anywhere; a large one is not worth the program.
+    HtmlDocument failed;
+    failed.out_of_memory = true;
+    return failed;
+  }
+}
+
+std::string HtmlStatusPage(int status, const std::string& text) {
+  // The server's words, never its markup.
+  std::string line = std::to_string(status) + " ";
+  for (char c : text) {
+    switch (c) {
+      case '&': line += "&amp;"; break;
+      case '<': line += "&lt;"; break;
+      case '>': line += "&gt;"; break;
+      case '"': line += "&quot;"; break;
+      case '\'': line += "&#39;"; break;
+      default: line += c; break;
+    }
+  }
+  return "<html><head><title>" + line + "</title></head><body><h1>" + line +
+         "</h1></body></html>";
 }
 
 std::string EncodeFormData(

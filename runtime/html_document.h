@@ -5,11 +5,21 @@
 #ifndef CEF_RUNTIME_HTML_DOCUMENT_H_
 #define CEF_RUNTIME_HTML_DOCUMENT_H_
 
+#include <stddef.h>
+
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace cefrt {
+
+// What one page may cost. Every node becomes a window of its own, and on
+// Windows a session's windows share a desktop heap of a few megabytes; a
+// tag's attributes beyond the cap are skipped.
+constexpr size_t kMaxHtmlNodes = 300;
+constexpr size_t kMaxHtmlNodeText = 4096;  // bytes, whole characters kept
+constexpr size_t kMaxHtmlTitle = 1024;     // bytes, whole characters kept
+constexpr size_t kMaxHtmlAttributes = 256;
 
 struct HtmlToken {
   enum class Kind { kText, kStartTag, kEndTag, kComment, kDoctype };
@@ -27,7 +37,7 @@ struct HtmlToken {
 
 // Splits `html` (UTF-8) into tokens. The text of script, style, textarea and
 // title elements is one raw token each (entities decoded except in script
-// and style).
+// and style). A repeated attribute keeps its first value.
 std::vector<HtmlToken> TokenizeHtml(const std::string& html);
 
 // Replaces character references (named, decimal, hexadecimal) with their
@@ -50,6 +60,8 @@ struct HtmlForm {
 };
 
 struct HtmlDocument {
+  // Memory ran out while reading: nothing else in the document is usable.
+  bool out_of_memory = false;
   std::string title;
   std::vector<HtmlNode> nodes;
   std::vector<HtmlForm> forms;
@@ -58,7 +70,13 @@ struct HtmlDocument {
   std::string Text() const;
 };
 
+// Reads in one pass, in time linear in the input, and stops once
+// kMaxHtmlNodes nodes are read. Never throws.
 HtmlDocument ParseHtmlDocument(const std::string& html);
+
+// The page a view shows for an HTTP error that came without a body of its
+// own: the status and the server's text for it, as text.
+std::string HtmlStatusPage(int status, const std::string& text);
 
 // Encodes name=value pairs as a form body or query
 // (application/x-www-form-urlencoded, UTF-8).

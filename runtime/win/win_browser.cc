@@ -1,6 +1,7 @@
 #include "runtime/win/win_browser.h"
 
 #include <algorithm>
+#include <new>
 #include <utility>
 
 #include "runtime/function_task.h"
@@ -22,6 +23,39 @@ constexpr size_t kMaxPageBytes = 16 * 1024 * 1024;
 // alive (a byte now and then never trips WinHTTP's own timeouts).
 constexpr UINT_PTR kLoadTimer = 1;
 
+// The program's own icon: its executable's first icon group, the one the
+// shell shows for the file; the system's generic icon when it has none.
+HICON ProgramIcon(int size) {
+  HMODULE exe = GetModuleHandleW(nullptr);
+  struct First {
+    bool found = false;
+    ULONG_PTR id = 0;
+    std::wstring name;
+  } first;
+  EnumResourceNamesW(
+      exe, MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */,
+      [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR param) CALLBACK -> BOOL {
+        First* f = reinterpret_cast<First*>(param);
+        f->found = true;
+        if (IS_INTRESOURCE(name))
+          f->id = reinterpret_cast<ULONG_PTR>(name);
+        else
+          f->name = name;
+        return FALSE;  // the first is the one
+      },
+      reinterpret_cast<LONG_PTR>(&first));
+  HICON icon = nullptr;
+  if (first.found) {
+    const LPCWSTR name = first.name.empty()
+                             ? MAKEINTRESOURCEW(first.id)
+                             : first.name.c_str();
+    icon = static_cast<HICON>(
+        LoadImageW(exe, name, IMAGE_ICON, size, size, LR_SHARED));
+  }
+  return icon ? icon
+              : LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+}
+
 bool RegisterWindowClass(WNDPROC proc) {
   static bool registered = false;
   if (registered)
@@ -31,7 +65,8 @@ bool RegisterWindowClass(WNDPROC proc) {
   wc.style = CS_HREDRAW | CS_VREDRAW;
   wc.lpfnWndProc = proc;
   wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+  wc.hIcon = ProgramIcon(GetSystemMetrics(SM_CXICON));
+  wc.hIconSm = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
   wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   wc.lpszClassName = kWindowClass;
@@ -106,7 +141,12 @@ class PageSink : public HttpSink {
       too_big_ = true;
       return false;
     }
-    body_.append(data, size);
+    try {
+      body_.append(data, size);
+    } catch (const std::bad_alloc&) {
+      out_of_memory_ = true;  // the load fails; the program goes on
+      return false;
+    }
     return true;
   }
 
@@ -118,13 +158,22 @@ class PageSink : public HttpSink {
     // Not "aborted", which is silent: the error page must show.
     if (too_big_)
       net_error = ERR_FILE_TOO_BIG;
+    if (out_of_memory_) {
+      net_error = ERR_FAILED;
+      body_.clear();
+      body_.shrink_to_fit();
+    }
     const int id = browser_;
     const uint64_t load = load_;
-    PostToUi([id, load, response = response_, body = std::move(body_),
-              net_error] {
-      if (WinBrowser* b = FindWinBrowser(id))
-        b->OnPageLoaded(load, response, body, net_error);
-    });
+    try {
+      PostToUi([id, load, response = response_, body = std::move(body_),
+                net_error] {
+        if (WinBrowser* b = FindWinBrowser(id))
+          b->OnPageLoaded(load, response, body, net_error);
+      });
+    } catch (const std::bad_alloc&) {
+      // Nothing to tell with: the load's timeout ends it.
+    }
   }
 
  private:
@@ -134,14 +183,9 @@ class PageSink : public HttpSink {
   HttpResponse response_;
   std::string body_;
   bool too_big_ = false;
+  bool out_of_memory_ = false;
   std::shared_ptr<DownloadPipe> pipe_;
 };
-
-std::string StatusPage(int status, const std::string& text) {
-  const std::string line = std::to_string(status) + " " + text;
-  return "<html><head><title>" + line + "</title></head><body><h1>" + line +
-         "</h1></body></html>";
-}
 
 }  // namespace
 
@@ -316,6 +360,15 @@ LRESULT WinBrowser::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       break;
     }
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+    case WM_CHAR:
+    case WM_SYSCHAR:
+      if (FilterFromOtherLoop(hwnd_, message, wparam, lparam))
+        return 0;
+      break;
     case WM_CONTEXTMENU: {
       POINT at = {static_cast<short>(LOWORD(lparam)),
                   static_cast<short>(HIWORD(lparam))};
@@ -524,7 +577,7 @@ void WinBrowser::OnPageLoaded(uint64_t load, const HttpResponse& response,
   pending_charset_ = PageCharset(body, response.charset);
   const std::string html =
       body.empty() && response.status >= 400
-          ? StatusPage(response.status, response.status_text)
+          ? HtmlStatusPage(response.status, response.status_text)
           : PageToUtf8(body, response.charset);
   Commit(load, response.url, html, response.status, pending_.step);
 }
@@ -556,6 +609,21 @@ void WinBrowser::Commit(uint64_t load, const std::string& url,
                         const std::string& html, int status,
                         HistoryStep step) {
   Ref<Browser> keep(this);
+  // A page too large for this process's memory is a failed load, shown as
+  // the error page, not the end of the program.
+  HtmlDocument document = ParseHtmlDocument(html);
+  if (!document.out_of_memory) {
+    try {
+      source_ = html;
+    } catch (const std::bad_alloc&) {
+      document.out_of_memory = true;
+    }
+  }
+  if (document.out_of_memory) {
+    source_.clear();
+    FailLoad(ERR_FAILED, url);
+    return;
+  }
   Navigation entry = pending_;
   entry.url = url;
   switch (step) {
@@ -584,10 +652,17 @@ void WinBrowser::Commit(uint64_t load, const std::string& url,
       break;
   }
   url_ = url;
-  source_ = html;
   charset_ = pending_charset_;
   has_document_ = true;
-  ShowDocument(html);
+  try {
+    ShowDocument(std::move(document));
+  } catch (const std::bad_alloc&) {
+    ClearControls();
+    document_ = HtmlDocument();
+    source_.clear();
+    FailLoad(ERR_FAILED, url);
+    return;
+  }
   NotifyAddress(Utf8ToU16(url_));
   const std::u16string title = Utf8ToU16(document_.title);
   if (title != title_) {

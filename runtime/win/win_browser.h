@@ -91,6 +91,14 @@ class WinBrowser : public Browser {
 
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam,
                                      LPARAM lparam);
+  // Every control's: what another loop dispatches to it is filtered as
+  // the UI pump filters it.
+  static LRESULT CALLBACK ControlProc(HWND control, UINT message,
+                                      WPARAM wparam, LPARAM lparam);
+  // Keys and right clicks that reached `hwnd` from a loop other than the UI
+  // pump; true when used up.
+  bool FilterFromOtherLoop(HWND hwnd, UINT message, WPARAM wparam,
+                           LPARAM lparam);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
   // Loading.
@@ -103,7 +111,7 @@ class WinBrowser : public Browser {
               int status, HistoryStep step);
 
   // The document view.
-  void ShowDocument(const std::string& html);
+  void ShowDocument(HtmlDocument document);
   void ClearControls();
   void Layout();
   void Scroll(int delta);
@@ -153,6 +161,10 @@ class WinBrowser : public Browser {
 // Routes keys and right clicks of browser windows; the UI pump calls it for
 // every message before translating and dispatching it.
 bool PreTranslateBrowserMessage(MSG* msg);
+
+// Whether the UI pump is dispatching this message now, after routing it.
+bool DispatchedByUiPump(HWND hwnd, UINT message, WPARAM wparam,
+                        LPARAM lparam);
 
 WinBrowser* FindWinBrowser(int id);
 

@@ -63,6 +63,64 @@ bool WinBrowser::PreTranslate(MSG* msg) {
   }
 }
 
+bool WinBrowser::FilterFromOtherLoop(HWND hwnd, UINT message, WPARAM wparam,
+                                     LPARAM lparam) {
+  switch (message) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+    case WM_CHAR:
+    case WM_SYSCHAR:
+    case WM_RBUTTONUP:
+      break;
+    default:
+      return false;
+  }
+  if (DispatchedByUiPump(hwnd, message, wparam, lparam))
+    return false;  // routed already
+  MSG msg = {};
+  msg.hwnd = hwnd;
+  msg.message = message;
+  msg.wParam = wparam;
+  msg.lParam = lparam;
+  msg.time = static_cast<DWORD>(GetMessageTime());
+  Ref<Browser> keep(this);
+  return PreTranslate(&msg);
+}
+
+LRESULT CALLBACK WinBrowser::ControlProc(HWND control, UINT message,
+                                         WPARAM wparam, LPARAM lparam) {
+  const WNDPROC own =
+      reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_USERDATA));
+  HWND parent = GetParent(control);
+  auto* browser = parent ? reinterpret_cast<WinBrowser*>(
+                               GetWindowLongPtrW(parent, GWLP_USERDATA))
+                         : nullptr;
+  if (browser && browser->hwnd_ == parent && !browser->closed()) {
+    if (message == WM_CONTEXTMENU) {
+      // Never the control's own menu (an edit control's): the view's, which
+      // the program's handler sees first.
+      POINT at = {static_cast<short>(LOWORD(lparam)),
+                  static_cast<short>(HIWORD(lparam))};
+      if (at.x == -1 && at.y == -1) {
+        RECT r = {};
+        GetWindowRect(control, &r);
+        at = {r.left + 4, r.top + 4};
+      }
+      Ref<Browser> keep(browser);
+      browser->ShowContextMenu(at);
+      return 0;
+    }
+    if (browser->FilterFromOtherLoop(control, message, wparam, lparam))
+      return 0;
+    if (!IsWindow(control))
+      return 0;  // gone with what the key did
+  }
+  return own ? CallWindowProcW(own, control, message, wparam, lparam)
+             : DefWindowProcW(control, message, wparam, lparam);
+}
+
 bool WinBrowser::OnKey(MSG* msg) {
   const UINT m = msg->message;
   cef_key_event_t e = {};

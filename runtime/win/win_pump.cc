@@ -20,6 +20,7 @@ constexpr wchar_t kWakeClass[] = L"CefRuntimeWake";
 
 class WinMessagePump;
 WinMessagePump* g_pump = nullptr;  // the UI thread's
+const MSG* g_dispatching = nullptr;  // what Drain dispatches now
 
 DWORD MillisUntil(Clock::time_point deadline) {
   if (deadline == Clock::time_point::max())
@@ -89,8 +90,11 @@ class WinMessagePump : public MessagePump {
       }
       if (PreTranslateBrowserMessage(&msg))
         continue;
+      const MSG* outer = g_dispatching;
+      g_dispatching = &msg;
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
+      g_dispatching = outer;
     }
     return woken;
   }
@@ -125,6 +129,13 @@ std::unique_ptr<MessagePump> CreateUiMessagePump(std::vector<std::string>*) {
   if (!pump->ok())
     return nullptr;
   return pump;
+}
+
+bool DispatchedByUiPump(HWND hwnd, UINT message, WPARAM wparam,
+                        LPARAM lparam) {
+  return g_dispatching && g_dispatching->hwnd == hwnd &&
+         g_dispatching->message == message &&
+         g_dispatching->wParam == wparam && g_dispatching->lParam == lparam;
 }
 
 bool UiPumpReady() {

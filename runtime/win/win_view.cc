@@ -13,8 +13,10 @@ namespace {
 constexpr int kFirstControlId = 1000;
 constexpr int kMargin = 16;
 constexpr int kGap = 8;
-// A process has some ten thousand window handles; a page gets part of them.
-constexpr size_t kMaxControls = 4000;
+// Controls' window text comes from the desktop heap that every program of
+// the session shares, as do the controls: the reader keeps a few hundred
+// nodes of a few kilobytes, and all text shown together stays under this.
+constexpr size_t kMaxShownChars = 64 * 1024;
 
 bool IsOtherWindowTarget(const std::string& target) {
   return !target.empty() && target != "_self" && target != "_top" &&
@@ -31,6 +33,15 @@ SIZE TextExtent(HWND window, HFONT font, const std::wstring& text,
   SelectObject(dc, old);
   ReleaseDC(window, dc);
   return {r.right - r.left, r.bottom - r.top};
+}
+
+// Cuts `text` to at most `cap` units, not inside a surrogate pair.
+void CutWide(std::wstring* text, size_t cap) {
+  if (text->size() <= cap)
+    return;
+  text->resize(cap);
+  if (!text->empty() && text->back() >= 0xD800 && text->back() <= 0xDBFF)
+    text->pop_back();
 }
 
 std::wstring ControlText(HWND control) {
@@ -51,13 +62,12 @@ void WinBrowser::ClearControls() {
   controls_.clear();
 }
 
-void WinBrowser::ShowDocument(const std::string& html) {
-  document_ = ParseHtmlDocument(html);
+void WinBrowser::ShowDocument(HtmlDocument document) {
+  document_ = std::move(document);
   ClearControls();
   scroll_ = 0;
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (document_.nodes.size() > kMaxControls)
-    document_.nodes.resize(kMaxControls);  // the rest is not shown
+  size_t shown = 0;
   for (size_t i = 0; i < document_.nodes.size(); ++i) {
     const HtmlNode& node = document_.nodes[i];
     const wchar_t* kind = L"STATIC";
@@ -104,12 +114,28 @@ void WinBrowser::ShowDocument(const std::string& html) {
         text = WideFromUtf8(node.value);
         break;
     }
+    if (lstrcmpW(kind, L"EDIT") != 0) {
+      // An edit control keeps its text in the program's own heap.
+      CutWide(&text, kMaxHtmlNodeText);
+      shown += text.size();
+    }
+    if (shown > kMaxShownChars) {
+      document_.nodes.resize(i);  // the rest is not shown
+      break;
+    }
     HWND control = CreateWindowExW(
         ex_style, kind, text.c_str(), style, 0, 0, 10, 10, hwnd_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)),
         instance, nullptr);
-    if (control)
+    if (control) {
       SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+      // Modal loops that others run (the notice's) hand the controls input
+      // without the view's filtering: the controls filter it themselves.
+      SetWindowLongPtrW(control, GWLP_USERDATA,
+                        GetWindowLongPtrW(control, GWLP_WNDPROC));
+      SetWindowLongPtrW(control, GWLP_WNDPROC,
+                        reinterpret_cast<LONG_PTR>(&ControlProc));
+    }
     controls_.push_back(control);
   }
   Layout();

@@ -124,6 +124,133 @@ TEST(HtmlDocumentReader, SurvivesBrokenMarkup) {
   EXPECT_TRUE(ParseHtmlDocument("<script>x</script>").nodes.empty());
 }
 
+// Repeated attributes keep their first value however many come before
+// them, and a tag keeps no more than the cap: a page of one tag with a
+// hundred thousand attributes costs no more than one with the cap's.
+TEST(HtmlTokenizer, KeepsFirstAttributesUpToTheCap) {
+  std::string many = "<a";
+  for (size_t i = 0; i < cefrt::kMaxHtmlAttributes + 50; ++i)
+    many += " x" + std::to_string(i) + "=" + std::to_string(i);
+  struct Case {
+    std::string tag;
+    size_t count;
+    const char* name;
+    const char* value;  // null: absent
+  } cases[] = {
+      {"<a href=1 HREF=2 href=3>", 1, "href", "1"},
+      {many + " x0=again>", cefrt::kMaxHtmlAttributes, "x0", "0"},
+      {many + ">", cefrt::kMaxHtmlAttributes, "x255", "255"},
+      {many + " href=late>", cefrt::kMaxHtmlAttributes, "href", nullptr},
+      {"<a x=1 y=2 x=3 y=4 z=5>", 3, "z", "5"},
+  };
+  for (const Case& c : cases) {
+    const std::vector<cefrt::HtmlToken> tokens = cefrt::TokenizeHtml(c.tag);
+    ASSERT_EQ(tokens.size(), 1u) << c.name;
+    EXPECT_EQ(tokens[0].attributes.size(), c.count) << c.name;
+    EXPECT_EQ(tokens[0].HasAttribute(c.name), c.value != nullptr) << c.name;
+    if (c.value) {
+      EXPECT_EQ(tokens[0].Attribute(c.name), c.value) << c.name;
+    }
+  }
+}
+
+bool WholeUtf8(const std::string& s) {
+  for (size_t i = 0; i < s.size();) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    const size_t n = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+    if (i + n > s.size()) return false;
+    for (size_t k = 1; k < n; ++k) {
+      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+    }
+    i += n;
+  }
+  return true;
+}
+
+// Each node becomes a window with its text: the document stops at the node
+// cap, and text and title are cut, between characters.
+TEST(HtmlDocumentReader, StopsAtTheCapsAndCutsBetweenCharacters) {
+  std::string paragraphs;
+  for (size_t i = 0; i < cefrt::kMaxHtmlNodes + 100; ++i)
+    paragraphs += "<p>" + std::to_string(i);
+  std::string fields = "<form action=/a>";
+  for (size_t i = 0; i < cefrt::kMaxHtmlNodes + 100; ++i)
+    fields += "<input name=f" + std::to_string(i) + ">";
+  std::string chinese;  // three bytes a character, off the cap's rhythm
+  for (size_t i = 0; i < cefrt::kMaxHtmlNodeText; ++i)
+    chinese += "\xe4\xb8\xad\xe6\x96\x87 ";
+  const std::string long_title = "<title>" + chinese + "</title><p>" + chinese;
+  struct Case {
+    const char* name;
+    std::string page;
+    size_t nodes;
+    const char* last_text;  // null: not checked
+  } cases[] = {
+      {"paragraphs", paragraphs, cefrt::kMaxHtmlNodes, "299"},
+      {"fields", fields, cefrt::kMaxHtmlNodes, nullptr},
+      {"long text", long_title, 1, nullptr},
+      {"few nodes", "<p>a<p>b", 2, "b"},
+  };
+  for (const Case& c : cases) {
+    const HtmlDocument doc = ParseHtmlDocument(c.page);
+    EXPECT_EQ(doc.nodes.size(), c.nodes) << c.name;
+    EXPECT_LE(doc.forms.size(), 1u) << c.name;
+    if (c.last_text && !doc.nodes.empty()) {
+      EXPECT_EQ(doc.nodes.back().text, c.last_text) << c.name;
+    }
+    EXPECT_LE(doc.title.size(), cefrt::kMaxHtmlTitle) << c.name;
+    EXPECT_TRUE(WholeUtf8(doc.title)) << c.name;
+    for (const HtmlNode& n : doc.nodes) {
+      EXPECT_LE(n.text.size(), cefrt::kMaxHtmlNodeText) << c.name;
+      EXPECT_TRUE(WholeUtf8(n.text)) << c.name;
+    }
+  }
+  const HtmlDocument doc = ParseHtmlDocument(long_title);
+  EXPECT_GT(doc.title.size(), cefrt::kMaxHtmlTitle - 4);
+  ASSERT_EQ(doc.nodes.size(), 1u);
+  EXPECT_GT(doc.nodes[0].text.size(), cefrt::kMaxHtmlNodeText - 4);
+  EXPECT_EQ(doc.nodes[0].text.compare(0, 7, "\xe4\xb8\xad\xe6\x96\x87 "), 0);
+}
+
+// Forms are kept for the fields in them: the fields still submit to their
+// own form when empty forms come first.
+TEST(HtmlDocumentReader, FieldsBelongToTheirFormAfterEmptyForms) {
+  const HtmlDocument doc = ParseHtmlDocument(
+      "<form action=/empty></form><form action=/other>"
+      "<form action=/login method=post><input name=u><button>Go</button>"
+      "</form><input name=outside>");
+  ASSERT_EQ(doc.forms.size(), 1u);
+  EXPECT_EQ(doc.forms[0].action, "/login");
+  EXPECT_EQ(doc.forms[0].method, "post");
+  ASSERT_EQ(doc.nodes.size(), 3u);
+  EXPECT_EQ(doc.nodes[0].form, 0);
+  EXPECT_EQ(doc.nodes[1].form, 0);
+  EXPECT_EQ(doc.nodes[2].form, -1);
+}
+
+// The server's status text is shown as it came, whatever markup it holds.
+TEST(HtmlStatusPage, ShowsTheServersTextAsText) {
+  const char* const texts[] = {
+      "Internal Server Error",
+      "<b>Bold</b> claims",
+      "a &amp; b &lt;",
+      "</title><h1>Fake heading</h1>",
+      "<script>x</script> <a href=/evil>click</a>",
+      "\"quoted\" 'single' > <",
+      "",
+  };
+  for (const char* text : texts) {
+    const HtmlDocument doc =
+        ParseHtmlDocument(cefrt::HtmlStatusPage(500, text));
+    const std::string line = "500 " + std::string(text);
+    const std::string shown = *text ? line : "500";
+    EXPECT_EQ(doc.title, shown) << text;
+    ASSERT_EQ(doc.nodes.size(), 1u) << text;
+    EXPECT_EQ(doc.nodes[0].kind, Kind::kHeading) << text;
+    EXPECT_EQ(doc.nodes[0].text, shown) << text;
+  }
+}
+
 TEST(HtmlFormData, EncodesAsBrowsersDo) {
   EXPECT_EQ(cefrt::EncodeFormData({{"username", "de mo"},
                                    {"password", "a&b=c/\xe4\xb8\xad"}}),

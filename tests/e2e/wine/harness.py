@@ -218,19 +218,31 @@ class Session:
             return response.status
 
     def count(self, path):
+        if getattr(self, "pages", None) is not None:
+            return self.page_counts.get(path, 0)
         return self.stats()["counts"].get(path, 0)
 
     def start_pages(self, pages):
         """Instead of the demo server: serves `pages` (path -> HTML) on
-        port 88 from this process, for scenarios the demo has no page for."""
+        port 88 from this process, for scenarios the demo has no page for.
+        A page may also be a dict: "status", "reason", "headers", "body"."""
+        counts = self.page_counts = {}
 
         class Pages(http.server.BaseHTTPRequestHandler):
             def do_GET(self):
-                body = pages.get(self.path.split("?")[0])
-                status = 200 if body is not None else 404
-                data = (body or "<title>404</title>").encode("utf-8")
-                self.send_response(status)
-                self.send_header("Content-Type", "text/html; charset=utf-8")
+                path = self.path.split("?")[0]
+                counts[path] = counts.get(path, 0) + 1
+                page = pages.get(path)
+                if not isinstance(page, dict):
+                    page = {"status": 200 if page is not None else 404,
+                            "body": page or "<title>404</title>"}
+                data = page.get("body", "").encode("utf-8")
+                self.send_response(page.get("status", 200),
+                                   page.get("reason"))
+                headers = page.get("headers") or {
+                    "Content-Type": "text/html; charset=utf-8"}
+                for name, value in headers.items():
+                    self.send_header(name, value)
                 self.send_header("Content-Length", str(len(data)))
                 self.end_headers()
                 self.wfile.write(data)
@@ -317,6 +329,22 @@ class Session:
         code, out = self.xdotool("getwindowgeometry", "--shell", str(window))
         values = dict(line.split("=", 1) for line in out.split() if "=" in line)
         return {k: int(v) for k, v in values.items() if v.lstrip("-").isdigit()}
+
+    def icon_pixels(self, window):
+        """The window's icon as the X server has it (_NET_WM_ICON, which
+        wine takes from the window class): ARGB values of its first image."""
+        env = dict(os.environ, DISPLAY=self.display)
+        out = subprocess.run(
+            ["xprop", "-id", str(window), "-f", "_NET_WM_ICON", "32c",
+             "=$0+", "_NET_WM_ICON"], env=env, capture_output=True,
+            text=True, timeout=20, check=False).stdout
+        if "=" not in out:
+            return []
+        values = [int(v) for v in out.split("=", 1)[1].replace(",", " ").split()]
+        if len(values) < 2:
+            return []
+        width, height = values[0], values[1]
+        return values[2:2 + width * height]
 
     def focus(self, window):
         self.xdotool("windowactivate", "--sync", str(window))

@@ -2,6 +2,7 @@
 """End-to-end tests of the Windows program (pellavine.exe) under wine."""
 
 import argparse
+import collections
 import contextlib
 import http.server
 import os
@@ -259,6 +260,106 @@ class WindowTest(unittest.TestCase):
         unchanged()
         self.assertTrue(beside, "nothing written in the chosen folder while "
                         "the download ran")
+
+    def test_a_huge_page_makes_a_few_hundred_controls_and_a_short_title(self):
+        # Every control is a window from the session's desktop heap.
+        with self.session() as s:
+            s.start_pages({
+                "/quillbook/loginIndex":
+                    "<title>Huge " + "t" * 100000 + "</title>"
+                    + "<p>paragraph" * 5000
+                    + "<p>" + "long words " * 20000,
+            })
+            s.start_program()
+            window = s.wait_window("^Huge t", FIRST_WINDOW_LIMIT)
+            self.assertIsNotNone(window, "no window")
+            windows = harness.poll(
+                lambda: [(t, c) for t, c in s.window_texts().items()
+                         if t.startswith("Huge t") and c], 30)
+            self.assertTrue(windows, "the page's controls were not read")
+            title, controls = windows[0]
+            self.assertLessEqual(len(title), 1024)
+            self.assertGreater(len(controls), 100)
+            self.assertLessEqual(len(controls), 300)
+            self.assertLessEqual(max(len(text) for _, text in controls), 4096)
+            self.close_and_expect_exit_zero(s, window)
+
+    def test_an_error_without_a_body_shows_the_status_text_as_text(self):
+        with self.session() as s:
+            s.start_pages({
+                "/quillbook/loginIndex": {
+                    "status": 500, "reason": "Broken &amp; <i>bad</i>",
+                    "body": ""},
+            })
+            s.start_program()
+            window = s.wait_window("^500 ", FIRST_WINDOW_LIMIT)
+            self.assertIsNotNone(window, "no window")
+            shown = harness.poll(
+                lambda: s.shown_text("500 Broken &amp; <i>bad</i>"), 30)
+            self.assertEqual(shown, "500 Broken &amp; <i>bad</i>")
+            self.close_and_expect_exit_zero(s, window)
+
+    def test_while_the_notice_is_up_fields_show_no_menu_and_f5_reloads(self):
+        # The notice runs a loop of its own, which hands the page's input
+        # to the controls directly.
+        with self.session() as s:
+            s.start_pages({
+                "/quillbook/loginIndex":
+                    "<title>Fields</title>" + "<input name=q>" * 5
+                    + "<p><a href='/quillbook/file.csv'>file</a>",
+                "/quillbook/file.csv": {
+                    "headers": {"Content-Type": "text/csv",
+                                "Content-Disposition":
+                                    "attachment; filename=file.csv"},
+                    "body": "a,b\n"},
+            })
+            target = os.path.join(ARGS.prefix, "drive_c", "e2e-notice.csv")
+            if os.path.exists(target):
+                os.remove(target)
+            s.start_program()
+            window = s.wait_window("^Fields$", FIRST_WINDOW_LIMIT)
+            self.assertIsNotNone(window, "no window")
+            s.key(window, *(["Tab"] * 6 + ["Return"]))  # the link
+            dialog = s.wait_window("^(Save As|另存为)$", 60)
+            self.assertIsNotNone(dialog, "no save dialog")
+            s.key(dialog, "ctrl+a")
+            s.type_text(dialog, "C:\\e2e-notice.csv")
+            s.key(dialog, "Return")
+            notice = s.wait_window("^提示$", 60)
+            self.assertIsNotNone(notice, "no notice")
+            before = s.visible_windows()
+            s.click(window, 100, 95, button=3)  # in a field
+            time.sleep(2)  # a menu would be up by now
+            s.screenshot("right-click-under-notice")
+            self.assertEqual(s.visible_windows(), before,
+                             "a menu opened while the notice was up")
+            loads = s.count("/quillbook/loginIndex")
+            s.key(window, "F5")
+            self.assertTrue(harness.poll(
+                lambda: s.count("/quillbook/loginIndex") == loads + 1, 20),
+                "F5 did not reload while the notice was up")
+            # Without a window manager a click makes the notice active again.
+            s.click(notice, 10, 10)
+            s.key(notice, "Return")
+            self.assertTrue(harness.poll(
+                lambda: not s.windows_named("^提示$"), 20),
+                "the notice did not go away")
+            window = s.wait_window("^Fields$", 20)
+            self.close_and_expect_exit_zero(s, window)
+
+    def test_the_window_shows_the_programs_icon(self):
+        with self.session() as s:
+            s.start_pages({"/quillbook/loginIndex": "<title>Icon</title>"})
+            s.start_program()
+            window = s.wait_window("^Icon$", FIRST_WINDOW_LIMIT)
+            self.assertIsNotNone(window, "no window")
+            pixels = harness.poll(lambda: s.icon_pixels(window), 20)
+            self.assertTrue(pixels, "the window has no icon")
+            opaque = collections.Counter(
+                p & 0xFFFFFF for p in pixels if p >> 24 == 0xFF)
+            # The program's icon is a dark green square (resources/).
+            self.assertEqual("%06x" % opaque.most_common(1)[0][0], "1d5e45")
+            self.close_and_expect_exit_zero(s, window)
 
     def test_without_a_server_the_error_page_shows_and_f5_recovers(self):
         with self.session() as s:
