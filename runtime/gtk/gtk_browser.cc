@@ -449,6 +449,7 @@ Browser* CreatePlatformBrowser(const cef_window_info_t* info,
 void ConfigurePlatform(const BrowserEnvironment&) {}
 
 void ShutdownPlatform() {
+  LetClosedPagesFinish();
   ReleaseSharedWebContext();
   if (GtkInitialized())
     DispatchPendingGtkEvents();

@@ -104,6 +104,9 @@ GtkBrowser* GtkBrowserForView(WebKitWebView* view);
 // The web context all browsers share, made on first use.
 WebKitWebContext* SharedWebContext();
 void ReleaseSharedWebContext();
+// Gives the pages just closed a moment to say goodbye over the network
+// before the session goes.
+void LetClosedPagesFinish();
 // Waits a moment for WebKit's helper processes to end, then ends the rest.
 void EndWebKitHelpers();
 // WebKit's settings for a browser, from the library's.
