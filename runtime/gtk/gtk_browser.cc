@@ -208,6 +208,14 @@ void GtkBrowser::Connect() {
         return static_cast<GtkBrowser*>(self)->OnCreate(action);
       }),
       this);
+  g_signal_connect(view_, "authenticate",
+                   G_CALLBACK(+[](WebKitWebView*,
+                                  WebKitAuthenticationRequest* request,
+                                  gpointer self) {
+                     static_cast<GtkBrowser*>(self)->OnAuthenticate(request);
+                     return FALSE;  // the engine's own prompt asks
+                   }),
+                   this);
   g_signal_connect(view_, "ready-to-show",
                    G_CALLBACK(+[](WebKitWebView*, gpointer self) {
                      static_cast<GtkBrowser*>(self)->OnReadyToShow();
@@ -349,6 +357,25 @@ GtkWidget* GtkBrowser::OnCreate(WebKitNavigationAction* action) {
   return popup->view_ ? GTK_WIDGET(popup->view_) : nullptr;
 }
 
+void GtkBrowser::OnAuthenticate(WebKitAuthenticationRequest* request) {
+  ForgetAuthentication();
+  auth_request_ = WEBKIT_AUTHENTICATION_REQUEST(g_object_ref(request));
+  auto done = +[](WebKitAuthenticationRequest*, gpointer self) {
+    static_cast<GtkBrowser*>(self)->ForgetAuthentication();
+  };
+  g_signal_connect(request, "cancelled", G_CALLBACK(done), this);
+  g_signal_connect(request, "authenticated", G_CALLBACK(done), this);
+}
+
+void GtkBrowser::ForgetAuthentication() {
+  if (!auth_request_)
+    return;
+  WebKitAuthenticationRequest* request = auth_request_;
+  auth_request_ = nullptr;
+  g_signal_handlers_disconnect_by_data(request, this);
+  g_object_unref(request);
+}
+
 void GtkBrowser::OnReadyToShow() {
   if (!window_)
     return;
@@ -389,6 +416,7 @@ void GtkBrowser::RequestClose(bool force) {
 
 void GtkBrowser::DestroyView() {
   DisarmCommitTimer();
+  ForgetAuthentication();
   menu_.reset();
   menu_params_.reset();
   if (view_)

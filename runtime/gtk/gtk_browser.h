@@ -78,6 +78,8 @@ class GtkBrowser : public Browser {
                      WebKitHitTestResult* hit);
   void OnContextMenuDismissed();
   bool OnKey(GdkEventKey* event);
+  void OnAuthenticate(WebKitAuthenticationRequest* request);
+  void ForgetAuthentication();
   GtkWidget* OnCreate(WebKitNavigationAction* action);
   void OnReadyToShow();
 
@@ -95,6 +97,8 @@ class GtkBrowser : public Browser {
   std::string pending_url_;  // the main frame's latest requested URL
   guint commit_timer_ = 0;
   bool timed_out_ = false;   // the pending load was stopped for its silence
+  // The engine's sign-in prompt's request while the prompt is up.
+  WebKitAuthenticationRequest* auth_request_ = nullptr;
   Ref<MenuModel> menu_;  // the shown menu's model while it is up
   Ref<ContextMenuParams> menu_params_;
 };

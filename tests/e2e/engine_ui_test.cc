@@ -71,4 +71,54 @@ INSTANTIATE_TEST_SUITE_P(
       return info.param.name;
     });
 
+struct PromptCase {
+  const char* name;
+  const char* first;  // xdotool keys before the credentials, or nothing
+  bool signs_in;
+};
+
+void PrintTo(const PromptCase& c, std::ostream* os) { *os << c.name; }
+
+class SignInPromptTest : public WindowTest,
+                         public testing::WithParamInterface<PromptCase> {};
+
+// The engine's own prompt for a server's basic authentication answers the
+// keyboard like any dialog: it takes the credentials, and Escape dismisses
+// it as its Cancel does, after which typing reaches no prompt.
+TEST_P(SignInPromptTest, AnswersTheKeyboard) {
+  const PromptCase& c = GetParam();
+  ASSERT_NO_FATAL_FAILURE(StartServer("basic-auth"));
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  ASSERT_TRUE(CountReaches(kSignIn, 1));
+  std::this_thread::sleep_for(kQuietPeriod);  // the prompt is drawn
+  Screenshot("prompt");
+  desktop_->Focus(main_);
+  if (*c.first) {
+    desktop_->Key(c.first);
+    std::this_thread::sleep_for(Millis(500));
+  }
+  desktop_->Type("demo");
+  desktop_->Key("Tab");
+  desktop_->Type("quillbook");
+  desktop_->Key("Return");
+  if (c.signs_in) {
+    ExpectTitle(main_, kSignInTitle);
+    EXPECT_EQ(Count(kSignIn), 2);  // asked again, with the credentials
+  } else {
+    std::this_thread::sleep_for(kQuietPeriod);
+    EXPECT_EQ(Count(kSignIn), 1) << "the prompt took the credentials";
+    EXPECT_NE(desktop_->WindowName(main_).value_or(""), kSignInTitle);
+  }
+  if (HasFailure()) Screenshot("after-keys");
+  CloseLastWindow(main_);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, SignInPromptTest,
+    testing::Values(PromptCase{"CredentialsSignIn", "", true},
+                    PromptCase{"EscapeDismisses", "Escape", false}),
+    [](const testing::TestParamInfo<PromptCase>& info) {
+      return info.param.name;
+    });
+
 }  // namespace
