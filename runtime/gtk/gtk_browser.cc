@@ -474,9 +474,16 @@ Browser* CreatePlatformBrowser(const cef_window_info_t* info,
   return browser;
 }
 
-void ConfigurePlatform(const BrowserEnvironment&) {}
+void ConfigurePlatform(const BrowserEnvironment& env) {
+  if (!GtkInitialized())
+    return;
+  UseLocaleForDialogs(U16ToUtf8(env.locale));
+  FilterToolkitEvents(true);
+}
 
 void ShutdownPlatform() {
+  if (GtkInitialized())
+    FilterToolkitEvents(false);
   LetClosedPagesFinish();
   ReleaseSharedWebContext();
   if (GtkInitialized())

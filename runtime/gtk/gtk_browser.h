@@ -62,6 +62,10 @@ class GtkBrowser : public Browser {
 
   void RequestClose(bool force) override;
 
+  // The window manager asked to close the window while a modal dialog of
+  // it holds the input: the dialogs go first, then the window as usual.
+  void CloseBlockedWindow();
+
  protected:
   void DestroyView() override;
 
@@ -113,6 +117,11 @@ void ReleaseSharedWebContext();
 void LetClosedPagesFinish();
 // Waits a moment for WebKit's helper processes to end, then ends the rest.
 void EndWebKitHelpers();
+// Dialogs of the toolkit's and the engine's speak the settings' locale.
+void UseLocaleForDialogs(const std::string& locale);
+// Lets a browser window close while a modal dialog of it is up, and spares
+// GTK the key events it could only complain about.
+void FilterToolkitEvents(bool on);
 // WebKit's settings for a browser, from the library's.
 WebKitSettings* WebSettingsFor(const cef_browser_settings_t* settings);
 // Follows the shared context's downloads that come from our views.

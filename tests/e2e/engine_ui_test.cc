@@ -121,4 +121,77 @@ INSTANTIATE_TEST_SUITE_P(
       return info.param.name;
     });
 
+// The engine's title for its file chooser, in the program's locale (zh-CN).
+const std::string kChooserTitle = "选择文件";
+
+struct ChooserCase {
+  const char* name;
+  // How the chooser ends: keys in it (a leading "type:" types the rest,
+  // "chord:" presses keys with no pause between presses and releases), or
+  // nothing to close the main window while it is still open.
+  std::vector<std::string> keys;
+};
+
+void PrintTo(const ChooserCase& c, std::ostream* os) { *os << c.name; }
+
+class FileChooserTest : public WindowTest,
+                        public testing::WithParamInterface<ChooserCase> {};
+
+// A file input opens the engine's chooser, titled in the program's language;
+// however the chooser ends, closing the window then ends the program, and
+// nothing complains on the way.
+TEST_P(FileChooserTest, EndsCleanlyAndLetsTheWindowClose) {
+  const ChooserCase& c = GetParam();
+  ASSERT_NO_FATAL_FAILURE(StartServer("upload"));
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  ExpectTitle(main_, kSignInTitle, kStartLimit);
+  const auto before = ProgramWindows();
+  desktop_->Focus(main_);
+  Click(kBlank);  // the page is one file input
+  const unsigned long chooser = NewProgramWindow(before);
+  ASSERT_NE(chooser, 0u) << "no file chooser\n" << ProgramLog();
+  ExpectTitle(chooser, kChooserTitle);
+  Screenshot("chooser");
+
+  if (!c.keys.empty()) {
+    desktop_->Focus(chooser);
+    for (const std::string& keys : c.keys) {
+      if (keys.rfind("type:", 0) == 0)
+        desktop_->Type(keys.substr(5));
+      else if (keys.rfind("chord:", 0) == 0)
+        desktop_->Xdotool({"key", "--delay", "0", keys.substr(6)});
+      else
+        desktop_->Key(keys);
+      // The location field completes what was typed before it takes Enter.
+      std::this_thread::sleep_for(Millis(500));
+    }
+    EXPECT_TRUE(PollUntil([&] { return !Shows(chooser); }, kActionLimit))
+        << "the chooser stayed";
+    std::this_thread::sleep_for(Millis(500));
+  }
+  ASSERT_TRUE(desktop_->Close(main_));
+  const auto status = program_->WaitExit(kExitLimit);
+  if (!status) Screenshot("still-running");
+  ASSERT_TRUE(status) << "the close was dropped; chooser "
+                      << (Shows(chooser) ? "still shown" : "gone");
+  EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0)
+      << DescribeStatus(status) << "\n" << ProgramLog();
+  const std::string log = ReadFile(dir_ / "pellavine.log");
+  EXPECT_EQ(log.find("CRITICAL"), std::string::npos) << Tail(log);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Endings, FileChooserTest,
+    testing::Values(
+        ChooserCase{"Escape", {"Escape"}},
+        ChooserCase{"FileChosen",
+                    // Ctrl+L shows the location field, which has the
+                    // focus before it can take the chord's releases.
+                    {"chord:ctrl+l", "type:" + kAttachment.string(),
+                     "Return"}},
+        ChooserCase{"WindowClosedWhileOpen", {}}),
+    [](const testing::TestParamInfo<ChooserCase>& info) {
+      return info.param.name;
+    });
+
 }  // namespace
