@@ -246,7 +246,9 @@ class Misbehaving:
             script += ("addEventListener('beforeunload', function(e) {"
                        "  e.preventDefault(); e.returnValue = '';"
                        "});")
-        self.send_page(200, page(LOGIN_TITLE, "<main style=\"height: 100vh\">"
+        # The title says when the handlers are in place.
+        script += "document.title = %s;" % json.dumps(LOGIN_TITLE)
+        self.send_page(200, page("Quillbook", "<main style=\"height: 100vh\">"
                                  "</main>", script))
 
     def mis_goodbye(self):
