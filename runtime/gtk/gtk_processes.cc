@@ -131,7 +131,8 @@ void LetClosedPagesFinish() {
     while (Clock::now() < look)
       Pump(std::chrono::milliseconds(5));
     const unsigned long long now = Activity(network.front());
-    const bool idle = now - before < kIdleNanoseconds;
+    // Less than before: a thread has ended, which is no sign of rest.
+    const bool idle = now >= before && now - before < kIdleNanoseconds;
     before = now;
     if (idle && Clock::now() >= settled)
       break;
