@@ -143,6 +143,8 @@ class FileChooserTest : public WindowTest,
 TEST_P(FileChooserTest, EndsCleanlyAndLetsTheWindowClose) {
   const ChooserCase& c = GetParam();
   ASSERT_NO_FATAL_FAILURE(StartServer("upload"));
+  // The chooser's recent files stay with the test, not the user.
+  extra_env_.push_back("XDG_DATA_HOME=" + (dir_ / "data").string());
   ASSERT_NO_FATAL_FAILURE(StartProgram());
   ExpectTitle(main_, kSignInTitle, kStartLimit);
   const auto before = ProgramWindows();
