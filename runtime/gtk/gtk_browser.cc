@@ -360,11 +360,17 @@ GtkWidget* GtkBrowser::OnCreate(WebKitNavigationAction* action) {
 void GtkBrowser::OnAuthenticate(WebKitAuthenticationRequest* request) {
   ForgetAuthentication();
   auth_request_ = WEBKIT_AUTHENTICATION_REQUEST(g_object_ref(request));
-  auto done = +[](WebKitAuthenticationRequest*, gpointer self) {
-    static_cast<GtkBrowser*>(self)->ForgetAuthentication();
-  };
-  g_signal_connect(request, "cancelled", G_CALLBACK(done), this);
-  g_signal_connect(request, "authenticated", G_CALLBACK(done), this);
+  g_signal_connect(request, "cancelled",
+                   G_CALLBACK(+[](WebKitAuthenticationRequest*, gpointer self) {
+                     static_cast<GtkBrowser*>(self)->ForgetAuthentication();
+                   }),
+                   this);
+  g_signal_connect(request, "authenticated",
+                   G_CALLBACK(+[](WebKitAuthenticationRequest*,
+                                  WebKitCredential*, gpointer self) {
+                     static_cast<GtkBrowser*>(self)->ForgetAuthentication();
+                   }),
+                   this);
 }
 
 void GtkBrowser::ForgetAuthentication() {
