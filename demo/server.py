@@ -13,6 +13,7 @@ cleanly (exit code 0).
 """
 
 import argparse
+import base64
 import html
 import http.cookies
 import http.server
@@ -231,6 +232,48 @@ class Misbehaving:
                   "setTimeout(function() { for (;;) {} }, 100);")
         self.send_page(200, page("Quillbook", "<main></main>", script))
 
+    def goodbye_page(self, ask):
+        # What a site does to log out or release a record as the page goes:
+        # a beacon and a keep-alive fetch, from both pagehide and unload.
+        script = ("function bye(kind) {"
+                  "  navigator.sendBeacon('/quillbook/goodbye?via=beacon-' + kind,"
+                  "                       'bye');"
+                  "  fetch('/quillbook/goodbye?via=fetch-' + kind,"
+                  "        {method: 'POST', body: 'bye', keepalive: true});"
+                  "}"
+                  "addEventListener('pagehide', function() { bye('pagehide'); });"
+                  "addEventListener('unload', function() { bye('unload'); });")
+        if ask:
+            script += ("addEventListener('beforeunload', function(e) {"
+                       "  e.preventDefault(); e.returnValue = '';"
+                       "});")
+        # The title says when the handlers are in place.
+        script += "document.title = %s;" % json.dumps(LOGIN_TITLE)
+        self.send_page(200, page("Quillbook", "<main style=\"height: 100vh\">"
+                                 "</main>", script))
+
+    def mis_goodbye(self):
+        self.goodbye_page(False)
+
+    def mis_goodbye_after_question(self):
+        self.goodbye_page(True)
+
+    def mis_basic_auth(self):
+        expected = "Basic " + base64.b64encode(b"demo:quillbook").decode()
+        if self.headers.get("Authorization") == expected:
+            self.login_index()
+            return
+        self.send_body(401, "text/plain; charset=utf-8", b"sign in first",
+                       [("WWW-Authenticate", "Basic realm=\"Quillbook\"")])
+
+    def mis_upload(self):
+        body = ("<form method=\"post\" action=\"/quillbook/upload\" "
+                "enctype=\"multipart/form-data\">"
+                "<input id=\"file\" type=\"file\" name=\"file\" "
+                "style=\"position: absolute; left: 0; top: 0; width: 100vw;"
+                " height: 100vh; opacity: 0\"></form>")
+        self.send_page(200, page(LOGIN_TITLE, body))
+
     def attachment_head(self, name, length):
         self.send_response(200)
         self.send_header("Content-Type", "application/octet-stream")
@@ -334,7 +377,9 @@ class Handler(http.server.BaseHTTPRequestHandler, Misbehaving):
         })
 
     def do_POST(self):
-        self.dispatch({"/quillbook/login": self.login})
+        self.dispatch({"/quillbook/login": self.login,
+                       "/quillbook/goodbye": self.absorb,
+                       "/quillbook/upload": self.absorb})
 
     def dispatch(self, routes):
         path = urllib.parse.urlsplit(self.path).path
@@ -461,6 +506,14 @@ class Handler(http.server.BaseHTTPRequestHandler, Misbehaving):
     def break_off(self):
         self.server.breaking.set()
         self.send_body(200, "text/plain; charset=utf-8", b"broken off")
+
+    def absorb(self):
+        try:
+            length = int(self.headers.get("Content-Length", "0"))
+        except ValueError:
+            length = 0
+        self.rfile.read(max(0, min(length, MAX_FORM_BYTES)))
+        self.send_body(204, "text/plain", b"")
 
     def stats(self):
         body = json.dumps(self.server.stats(), ensure_ascii=False,

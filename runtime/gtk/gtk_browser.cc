@@ -208,6 +208,14 @@ void GtkBrowser::Connect() {
         return static_cast<GtkBrowser*>(self)->OnCreate(action);
       }),
       this);
+  g_signal_connect(view_, "authenticate",
+                   G_CALLBACK(+[](WebKitWebView*,
+                                  WebKitAuthenticationRequest* request,
+                                  gpointer self) {
+                     static_cast<GtkBrowser*>(self)->OnAuthenticate(request);
+                     return FALSE;  // the engine's own prompt asks
+                   }),
+                   this);
   g_signal_connect(view_, "ready-to-show",
                    G_CALLBACK(+[](WebKitWebView*, gpointer self) {
                      static_cast<GtkBrowser*>(self)->OnReadyToShow();
@@ -349,6 +357,31 @@ GtkWidget* GtkBrowser::OnCreate(WebKitNavigationAction* action) {
   return popup->view_ ? GTK_WIDGET(popup->view_) : nullptr;
 }
 
+void GtkBrowser::OnAuthenticate(WebKitAuthenticationRequest* request) {
+  ForgetAuthentication();
+  auth_request_ = WEBKIT_AUTHENTICATION_REQUEST(g_object_ref(request));
+  g_signal_connect(request, "cancelled",
+                   G_CALLBACK(+[](WebKitAuthenticationRequest*, gpointer self) {
+                     static_cast<GtkBrowser*>(self)->ForgetAuthentication();
+                   }),
+                   this);
+  g_signal_connect(request, "authenticated",
+                   G_CALLBACK(+[](WebKitAuthenticationRequest*,
+                                  WebKitCredential*, gpointer self) {
+                     static_cast<GtkBrowser*>(self)->ForgetAuthentication();
+                   }),
+                   this);
+}
+
+void GtkBrowser::ForgetAuthentication() {
+  if (!auth_request_)
+    return;
+  WebKitAuthenticationRequest* request = auth_request_;
+  auth_request_ = nullptr;
+  g_signal_handlers_disconnect_by_data(request, this);
+  g_object_unref(request);
+}
+
 void GtkBrowser::OnReadyToShow() {
   if (!window_)
     return;
@@ -389,6 +422,7 @@ void GtkBrowser::RequestClose(bool force) {
 
 void GtkBrowser::DestroyView() {
   DisarmCommitTimer();
+  ForgetAuthentication();
   menu_.reset();
   menu_params_.reset();
   if (view_)
@@ -446,9 +480,17 @@ Browser* CreatePlatformBrowser(const cef_window_info_t* info,
   return browser;
 }
 
-void ConfigurePlatform(const BrowserEnvironment&) {}
+void ConfigurePlatform(const BrowserEnvironment& env) {
+  if (!GtkInitialized())
+    return;
+  UseLocaleForDialogs(U16ToUtf8(env.locale));
+  FilterToolkitEvents(true);
+}
 
 void ShutdownPlatform() {
+  if (GtkInitialized())
+    FilterToolkitEvents(false);
+  LetClosedPagesFinish();
   ReleaseSharedWebContext();
   if (GtkInitialized())
     DispatchPendingGtkEvents();

@@ -62,6 +62,10 @@ class GtkBrowser : public Browser {
 
   void RequestClose(bool force) override;
 
+  // The window manager asked to close the window while a modal dialog of
+  // it holds the input: the dialogs go first, then the window as usual.
+  void CloseBlockedWindow();
+
  protected:
   void DestroyView() override;
 
@@ -78,6 +82,8 @@ class GtkBrowser : public Browser {
                      WebKitHitTestResult* hit);
   void OnContextMenuDismissed();
   bool OnKey(GdkEventKey* event);
+  void OnAuthenticate(WebKitAuthenticationRequest* request);
+  void ForgetAuthentication();
   GtkWidget* OnCreate(WebKitNavigationAction* action);
   void OnReadyToShow();
 
@@ -95,6 +101,8 @@ class GtkBrowser : public Browser {
   std::string pending_url_;  // the main frame's latest requested URL
   guint commit_timer_ = 0;
   bool timed_out_ = false;   // the pending load was stopped for its silence
+  // The engine's sign-in prompt's request while the prompt is up.
+  WebKitAuthenticationRequest* auth_request_ = nullptr;
   Ref<MenuModel> menu_;  // the shown menu's model while it is up
   Ref<ContextMenuParams> menu_params_;
 };
@@ -104,8 +112,16 @@ GtkBrowser* GtkBrowserForView(WebKitWebView* view);
 // The web context all browsers share, made on first use.
 WebKitWebContext* SharedWebContext();
 void ReleaseSharedWebContext();
+// Gives the pages just closed a moment to say goodbye over the network
+// before the session goes.
+void LetClosedPagesFinish();
 // Waits a moment for WebKit's helper processes to end, then ends the rest.
 void EndWebKitHelpers();
+// Dialogs of the toolkit's and the engine's speak the settings' locale.
+void UseLocaleForDialogs(const std::string& locale);
+// Lets a browser window close while a modal dialog of it is up, and spares
+// GTK the key events it could only complain about.
+void FilterToolkitEvents(bool on);
 // WebKit's settings for a browser, from the library's.
 WebKitSettings* WebSettingsFor(const cef_browser_settings_t* settings);
 // Follows the shared context's downloads that come from our views.

@@ -5,6 +5,12 @@
 namespace cefrt {
 
 bool GtkBrowser::OnKey(GdkEventKey* event) {
+  // The engine's sign-in prompt has no key of its own for its Cancel.
+  if (auth_request_ && event->type == GDK_KEY_PRESS &&
+      event->keyval == GDK_KEY_Escape) {
+    webkit_authentication_request_cancel(auth_request_);
+    return true;
+  }
   cef_key_event_t e = {};
   e.type = event->type == GDK_KEY_PRESS ? KEYEVENT_RAWKEYDOWN : KEYEVENT_KEYUP;
   e.modifiers = EventFlagsFor(event->state, event->keyval);

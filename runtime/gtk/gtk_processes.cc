@@ -29,7 +29,8 @@ constexpr std::chrono::milliseconds kHelperGrace(3000);
 
 // Whether `pid` is a child of ours running one of WebKit's programs. A
 // process whose main thread has ended (a zombie) no longer runs anything.
-bool IsLiveWebKitChild(const char* pid, pid_t self) {
+bool IsLiveWebKitChild(const char* pid, pid_t self,
+                       const char* prefix = "WebKit") {
   std::ifstream in(std::string("/proc/") + pid + "/stat");
   std::string stat;
   std::getline(in, stat);
@@ -42,10 +43,10 @@ bool IsLiveWebKitChild(const char* pid, pid_t self) {
   const std::string comm = stat.substr(open + 1, close - open - 1);
   const char state = stat[close + 2];
   const long ppid = strtol(stat.c_str() + close + 4, nullptr, 10);
-  return ppid == self && state != 'Z' && comm.rfind("WebKit", 0) == 0;
+  return ppid == self && state != 'Z' && comm.rfind(prefix, 0) == 0;
 }
 
-std::vector<pid_t> WebKitChildren() {
+std::vector<pid_t> WebKitChildren(const char* prefix = "WebKit") {
   std::vector<pid_t> out;
   const pid_t self = getpid();
   DIR* proc = opendir("/proc");
@@ -54,7 +55,8 @@ std::vector<pid_t> WebKitChildren() {
   while (dirent* entry = readdir(proc)) {
     char* end = nullptr;
     const long pid = strtol(entry->d_name, &end, 10);
-    if (pid > 0 && end && !*end && IsLiveWebKitChild(entry->d_name, self))
+    if (pid > 0 && end && !*end &&
+        IsLiveWebKitChild(entry->d_name, self, prefix))
       out.push_back(static_cast<pid_t>(pid));
   }
   closedir(proc);
@@ -72,7 +74,70 @@ int ProcessDescriptor(pid_t pid) {
 #endif
 }
 
+// Nanoseconds the process's threads have spent running or ready to run: a
+// process held back by a busy machine is not idle.
+unsigned long long Activity(pid_t pid) {
+  unsigned long long total = 0;
+  const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+  DIR* dir = opendir(tasks.c_str());
+  if (!dir)
+    return 0;
+  while (dirent* entry = readdir(dir)) {
+    if (entry->d_name[0] == '.')
+      continue;
+    std::ifstream in(tasks + "/" + entry->d_name + "/schedstat");
+    unsigned long long running = 0, waiting = 0;
+    if (in >> running >> waiting)
+      total += running + waiting;
+  }
+  closedir(dir);
+  return total;
+}
+
+// A closed page runs its unload handlers in its web process, which hands
+// what they send (beacons, keep-alive fetches) to the network process; once
+// the session goes, those are refused or cancelled. Bounded: a page that
+// never lets go must not hold the program's end.
+constexpr std::chrono::milliseconds kGoodbyeLimit(2000);
+// After the web processes have ended, the network process gets at least
+// this long, and then until it has been idle for a look's length.
+constexpr std::chrono::milliseconds kGoodbyeSettle(100);
+constexpr std::chrono::milliseconds kGoodbyeLook(50);
+constexpr unsigned long long kIdleNanoseconds = 500000;
+
+void Pump(std::chrono::milliseconds pause) {
+  if (GtkInitialized())
+    DispatchPendingGtkEvents();
+  std::this_thread::sleep_for(pause);
+}
+
 }  // namespace
+
+void LetClosedPagesFinish() {
+  using Clock = std::chrono::steady_clock;
+  const auto deadline = Clock::now() + kGoodbyeLimit;
+  constexpr char kWebProcess[] = "WebKitWebProces";  // as the kernel cuts it
+  if (WebKitChildren(kWebProcess).empty())
+    return;  // no page was open
+  while (!WebKitChildren(kWebProcess).empty() && Clock::now() < deadline)
+    Pump(std::chrono::milliseconds(2));
+  const std::vector<pid_t> network = WebKitChildren("WebKitNetwork");
+  if (network.empty())
+    return;
+  const auto settled = Clock::now() + kGoodbyeSettle;
+  unsigned long long before = Activity(network.front());
+  while (Clock::now() < deadline) {
+    const auto look = std::min(Clock::now() + kGoodbyeLook, deadline);
+    while (Clock::now() < look)
+      Pump(std::chrono::milliseconds(5));
+    const unsigned long long now = Activity(network.front());
+    // Less than before: a thread has ended, which is no sign of rest.
+    const bool idle = now >= before && now - before < kIdleNanoseconds;
+    before = now;
+    if (idle && Clock::now() >= settled)
+      break;
+  }
+}
 
 void EndWebKitHelpers() {
   const auto deadline = std::chrono::steady_clock::now() + kHelperGrace;
