@@ -104,10 +104,12 @@ void DropCrossed(C argument) {
       if constexpr (!std::is_const_v<Pointee> && HasInterface<S>::value) {
         typedef typename InterfaceOf<S>::type I;
         if (argument && *argument) {
+          // A structure that is not one of ours is not taken over by
+          // FromLibrary, so its reference is given back here.
           if constexpr (Bridge<I>::kProxied)
             ReleaseStructure(*argument);
-          else
-            Bridge<I>::FromLibrary(*argument);
+          else if (!Bridge<I>::FromLibrary(*argument))
+            ReleaseStructure(*argument);
         }
       }
     } else if constexpr (HasInterface<P>::value) {
