@@ -22,6 +22,34 @@ namespace cef_logging {
 uint32_t GetLastErrorValue();
 void SetLastErrorValue(uint32_t value);
 
+// Wide text into a narrow message, as UTF-8. Null inserts nothing.
+void WriteWide(std::ostream& out, const wchar_t* text);
+
+// A log entry's stream. A type of its own, so that the inserters below are
+// found by argument-dependent lookup even from a namespace whose own
+// operator<< hides every one at global scope; each gives the stream back as
+// this type, so they are found all along a chain.
+class Stream : public std::ostringstream {};
+
+template <class T>
+Stream& operator<<(Stream& out, const T& value) {
+  // Left to the standard inserters, wide text would print as a pointer.
+  if constexpr (std::is_convertible_v<const T&, const wchar_t*>)
+    WriteWide(out, value);
+  else if constexpr (std::is_same_v<T, std::wstring>)
+    WriteWide(out, value.c_str());
+  else
+    static_cast<std::ostream&>(out) << value;
+  return out;
+}
+
+// Manipulators such as std::endl, which no template argument can name.
+inline Stream& operator<<(Stream& out,
+                          std::ostream& (*manipulator)(std::ostream&)) {
+  manipulator(out);
+  return out;
+}
+
 }  // namespace cef_logging
 
 // Puts the thread's last-error value back as it was at construction.
@@ -51,14 +79,14 @@ class LogEntry {
   LogEntry(const LogEntry&) = delete;
   LogEntry& operator=(const LogEntry&) = delete;
 
-  std::ostream& stream() { return stream_; }
+  cef_logging::Stream& stream() { return stream_; }
 
  private:
   // First member, so the value is saved before the stream's set-up can touch
   // it and restored after its tear-down has.
   LastErrorGuard saved_error_;
   int severity_;
-  std::ostringstream stream_;
+  cef_logging::Stream stream_;
   const char* file_;
   int line_;
 };
@@ -71,7 +99,7 @@ class SystemErrorLogEntry {
   SystemErrorLogEntry(const SystemErrorLogEntry&) = delete;
   SystemErrorLogEntry& operator=(const SystemErrorLogEntry&) = delete;
 
-  std::ostream& stream() { return entry_.stream(); }
+  cef_logging::Stream& stream() { return entry_.stream(); }
 
  private:
   uint32_t code_;
@@ -87,10 +115,6 @@ std::string SystemErrorText(uint32_t code);
 // "<expression> (<first> vs. <second>)", on the heap for LogEntry to take
 // over.
 std::string* CheckOpText(int first, int second, const char* expression);
-
-// Wide text into a narrow message, as UTF-8. Null inserts nothing.
-std::ostream& operator<<(std::ostream& out, const wchar_t* text);
-std::ostream& operator<<(std::ostream& out, const std::wstring& text);
 
 namespace cef_logging {
 

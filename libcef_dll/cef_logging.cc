@@ -69,16 +69,11 @@ std::string* CheckOpText(int first, int second, const char* expression) {
   return new std::string(out.str());
 }
 
-std::ostream& operator<<(std::ostream& out, const wchar_t* text) {
-  if (!text) return out;
+void cef_logging::WriteWide(std::ostream& out, const wchar_t* text) {
+  if (!text) return;
   cef_string_utf8_t utf8 = {};
   cef_string_wide_to_utf8(text, std::wcslen(text), &utf8);
   // An empty text may leave the record without a buffer.
   if (utf8.str && utf8.length) out.write(utf8.str, utf8.length);
   cef_string_utf8_clear(&utf8);
-  return out;
-}
-
-std::ostream& operator<<(std::ostream& out, const std::wstring& text) {
-  return out << text.c_str();
 }

@@ -427,17 +427,18 @@ struct ProgramArg<S**, CefRefPtr<I>&> {
     if (!*slot) return;
     object_ = Bridge<I>::FromLibrary(*slot);
     passed_ = object_.get();
-    // Not one of ours: nothing was taken over, so the structure keeps its
-    // reference unless the handler puts an object in its place.
+    // Not one of ours: the handler sees none, and the reference that came
+    // with the structure is given back whatever the handler does.
     foreign_ = !object_;
   }
   ProgramArg(const ProgramArg&) = delete;
   ~ProgramArg() {
+    // Left in place, it returns as the same structure, which the library
+    // takes nothing back for; replaced, it does not return at all.
+    if (foreign_) ReleaseStructure(*slot_);
     if (object_.get() == passed_) return;
     S* back = object_ ? Bridge<I>::ToLibrary(object_) : nullptr;
-    if (foreign_) {
-      ReleaseStructure(*slot_);
-    } else if (back && back == *slot_) {
+    if (!foreign_ && back && back == *slot_) {
       // Another proxy of the structure that came in: to the library that is
       // the same structure, so no reference goes with it.
       ReleaseStructure(back);

@@ -109,10 +109,17 @@ Clock::time_point TaskRunner::RunDueTasks(bool stop_on_quit) {
     in_batch_ = false;
     closed = closed_.load(std::memory_order_relaxed);
     if (!closed) {
-      if (batch_next_ < batch_.size() || !ready_.empty())
+      if (batch_next_ < batch_.size() || !ready_.empty()) {
         next = Clock::now();
-      else if (!delayed_.empty())
-        next = delayed_.top().due;
+      } else {
+        // Nothing is left to run now, yet the flag may still be set: a
+        // nested pass (a modal loop in a task) can take the wake-up and
+        // finish the batch without taking a new one. The caller may then
+        // sleep until a delayed task is due, so the next post must wake it.
+        wake_pending_ = false;
+        if (!delayed_.empty())
+          next = delayed_.top().due;
+      }
     }
   }
   // A Close during the batch left its rest to this thread.

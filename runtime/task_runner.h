@@ -73,8 +73,8 @@ class TaskRunner {
   std::vector<cef_task_t*> ready_;
   std::priority_queue<Pending, std::vector<Pending>, RunsLater> delayed_;
   uint64_t next_seq_ = 0;
-  // A wake-up is on its way to the pump and no batch has been taken since:
-  // further posts need not send another.
+  // A wake-up is on its way to the pump and no pass has since taken a batch
+  // or ended with nothing ready: further posts need not send another.
   bool wake_pending_ = false;
   // The batch being run, taken whole from ready_ so that each task costs
   // the posters no lock. Only the running thread touches it while in_batch_

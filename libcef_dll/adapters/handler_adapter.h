@@ -92,19 +92,24 @@ constexpr size_t SourceIndex(size_t j, size_t array) {
 // A structure that arrives with a call carries a reference for the program;
 // a refused call still takes it over, by dropping it. So does a refused call
 // for the structure in an in/out slot, which it leaves where it is: the
-// library, seeing the same structure, takes nothing back.
+// library, seeing the same structure, takes nothing back. An array of
+// structures (`S* const*`) is no slot: DropCrossedArray drops its elements.
 template <class C>
 void DropCrossed(C argument) {
   if constexpr (std::is_pointer_v<C>) {
-    typedef std::remove_cv_t<std::remove_pointer_t<C>> P;
+    typedef std::remove_pointer_t<C> Pointee;
+    typedef std::remove_cv_t<Pointee> P;
     if constexpr (std::is_pointer_v<P>) {
       typedef std::remove_pointer_t<P> S;
-      if constexpr (HasInterface<S>::value) {
+      if constexpr (!std::is_const_v<Pointee> && HasInterface<S>::value) {
+        typedef typename InterfaceOf<S>::type I;
         if (argument && *argument) {
-          if constexpr (Bridge<typename InterfaceOf<S>::type>::kProxied)
+          // A structure that is not one of ours is not taken over by
+          // FromLibrary, so its reference is given back here.
+          if constexpr (Bridge<I>::kProxied)
             ReleaseStructure(*argument);
-          else
-            Bridge<typename InterfaceOf<S>::type>::FromLibrary(*argument);
+          else if (!Bridge<I>::FromLibrary(*argument))
+            ReleaseStructure(*argument);
         }
       }
     } else if constexpr (HasInterface<P>::value) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #if defined(_WIN32)
@@ -183,6 +184,59 @@ TEST_F(LoggingTest, WideTextArrivesAsUtf8) {
   { LogEntry("unit.cc", 1, 1).stream() << "[" << none << "]"; }
   EXPECT_EQ(Logged().text, "[]\n");
 }
+
+// Code in a namespace with an operator<< of its own, which hides every one
+// at global scope from it.
+namespace own_inserter {
+
+struct Point {
+  int x, y;
+};
+std::ostream& operator<<(std::ostream& out, const Point& point) {
+  return out << point.x << "," << point.y;
+}
+
+TEST_F(LoggingTest, WideTextArrivesAsUtf8WhereANamespaceHasItsOwnInserter) {
+  typedef decltype(std::declval<LogEntry&>().stream()) Stream;
+  wchar_t writable[] = L"\u00e9t\u00e9";
+  const wchar_t* const constant = L"\u4e0b\u8f7d";
+  const std::wstring owned = L"\U0001F600";
+  struct Case {
+    const char* name;
+    std::function<void(Stream)> write;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"a literal", [](Stream out) { out << L"\u00e9t\u00e9"; },
+       "\xc3\xa9t\xc3\xa9"},
+      {"after narrow text", [&](Stream out) { out << "[" << constant << "]"; },
+       "[\xe4\xb8\x8b\xe8\xbd\xbd]"},
+      {"a writable array", [&](Stream out) { out << writable; },
+       "\xc3\xa9t\xc3\xa9"},
+      {"a writable pointer",
+       [&](Stream out) {
+         wchar_t* pointer = writable;
+         out << pointer;
+       },
+       "\xc3\xa9t\xc3\xa9"},
+      {"after a number and this namespace's own",
+       [&](Stream out) { out << 7 << " " << Point{1, 2} << " " << constant; },
+       "7 1,2 \xe4\xb8\x8b\xe8\xbd\xbd"},
+      {"a wide string", [&](Stream out) { out << owned << "!"; },
+       "\xf0\x9f\x98\x80!"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fake::State().log.clear();
+    {
+      LogEntry entry("unit.cc", 1, 1);
+      c.write(entry.stream());
+    }
+    EXPECT_EQ(Logged().text, c.text + "\n");
+  }
+}
+
+}  // namespace own_inserter
 
 // ---------------------------------------------------------------------------
 // The checks, switched on.

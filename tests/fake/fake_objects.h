@@ -19,6 +19,9 @@ struct alignas(16) ObjectHead {
   int refs;
   int id;
   void (*destroy)(ObjectHead* head);
+  // Zero, right before the structure: a bridge that looks there for the tag
+  // of a record of its own reads inside the object and finds none.
+  void* front[3];
 };
 
 // A new object whose members are all null, with one reference: the one that

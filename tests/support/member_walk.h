@@ -677,6 +677,28 @@ struct IsRefused<Needed<T>> : std::true_type {};
 template <class T>
 struct IsRefused<Negated<T>> : std::true_type {};
 
+// An array of fresh library objects, each sent with one reference; its count
+// is a separate sample.
+template <class S>
+struct Objects {
+  explicit Objects(size_t count) : count(count) {}
+  size_t count;
+  std::shared_ptr<std::vector<S*>> made;
+  S* const* Make() {
+    made = std::make_shared<std::vector<S*>>();
+    for (size_t i = 0; i < count; ++i) made->push_back(fake::NewObject<S>());
+    return made->data();
+  }
+};
+template <class S>
+S* const* MakeArg(Objects<S>& sample, bool blank) {
+  S* const* array = sample.Make();
+  if (!blank) return array;
+  // None of them would cross.
+  for (S* each : *sample.made) fake::Release(each);
+  return nullptr;
+}
+
 template <class R>
 std::string DescribeCResult(R result) {
   if constexpr (std::is_pointer_v<R>) {

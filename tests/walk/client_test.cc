@@ -837,50 +837,62 @@ TEST_F(ClientAdaptersTest, PopupClientKeptReplacedOrCleared) {
 }
 
 // A structure in the client slot that is not one of ours cannot reach the
-// handler; its reference is left alone unless the handler puts a client in
-// its place.
+// handler, which sees no client. The library takes nothing back when the
+// same structure returns, so the reference that came with it is dropped
+// whatever the handler does with the slot, and when the call is refused.
 TEST_F(ClientAdaptersTest, PopupForeignStructureInTheClientSlot) {
+  enum Foreign { kLibraryObject, kOtherAdapter, kUncounted };
   struct Raw {
     adapter_detail::RecordHead head{};  // a tag that is no client's
     cef_client_t client{};              // not counted: no release function
   };
-  for (const bool counted : {true, false}) {
+  const char* const kForeignNames[] = {"library object", "another adapter's",
+                                       "uncounted"};
+  const char* const kMoveNames[] = {"left", "replaced", "cleared"};
+  for (const Foreign kind : {kLibraryObject, kOtherAdapter, kUncounted}) {
     for (const PopupHandler::ClientMove move :
-         {PopupHandler::kKeep, PopupHandler::kReplace}) {
-      SCOPED_TRACE(std::string(counted ? "counted" : "uncounted") +
-                   (move == PopupHandler::kKeep ? ", left" : ", replaced"));
-      CefRefPtr<PopupHandler> handler = new PopupHandler();
-      CefRefPtr<PlainClient> replacement = new PlainClient();
-      CefRefPtr<RecordingLoad> stranger = new RecordingLoad();
-      handler->client_move = move;
-      handler->replacement = replacement.get();
-      cef_life_span_handler_t* structure =
-          CefLifeSpanHandlerAdapter::Wrap(handler.get());
-      Raw raw;
-      cef_client_t* const foreign =
-          counted ? reinterpret_cast<cef_client_t*>(
-                        CefLoadHandlerAdapter::Wrap(stranger.get()))
-                  : &raw.client;
-      cef_client_t* client = foreign;
-
-      PopupCall call;
-      EXPECT_EQ(call.Run(structure, &client), 0);
-      EXPECT_EQ(handler->seen_client, nullptr);
-      handler->replacement = nullptr;
-      if (move == PopupHandler::kKeep) {
-        EXPECT_EQ(client, foreign);
-        EXPECT_EQ(stranger->HasOneRef(), !counted);
-        if (counted) fake::Release(client);
-      } else {
-        ASSERT_NE(client, nullptr);
-        EXPECT_EQ(CefClientAdapter::ObjectOf(client),
-                  static_cast<CefClient*>(replacement.get()));
-        EXPECT_TRUE(stranger->HasOneRef()) << "the foreign one was kept";
-        fake::Release(client);
+         {PopupHandler::kKeep, PopupHandler::kReplace, PopupHandler::kClear}) {
+      for (const bool refused : {false, true}) {
+        SCOPED_TRACE(std::string(kForeignNames[kind]) + ", " +
+                     (refused ? "refused" : kMoveNames[move]));
+        CefRefPtr<PopupHandler> handler = new PopupHandler();
+        CefRefPtr<PlainClient> replacement = new PlainClient();
+        CefRefPtr<RecordingLoad> stranger = new RecordingLoad();
+        handler->client_move = move;
+        handler->replacement = replacement.get();
+        cef_life_span_handler_t* structure =
+            CefLifeSpanHandlerAdapter::Wrap(handler.get());
+        Raw raw;
+        cef_client_t* const foreign =
+            kind == kLibraryObject ? fake::NewObject<cef_client_t>()
+            : kind == kOtherAdapter
+                ? reinterpret_cast<cef_client_t*>(
+                      CefLoadHandlerAdapter::Wrap(stranger.get()))
+                : &raw.client;
+        {
+          fake::LibrarySlot<cef_client_t> slot(foreign);
+          PopupCall call;
+          call.settings_present = !refused;
+          EXPECT_EQ(call.Run(structure, slot.get()), 0);
+          EXPECT_EQ(handler->calls, refused ? 0 : 1);
+          EXPECT_EQ(handler->seen_client, nullptr);
+          handler->replacement = nullptr;
+          if (!refused && move == PopupHandler::kReplace) {
+            ASSERT_NE(slot.value(), nullptr);
+            EXPECT_EQ(CefClientAdapter::ObjectOf(slot.value()),
+                      static_cast<CefClient*>(replacement.get()));
+          } else {
+            EXPECT_EQ(slot.value(), foreign);
+          }
+        }
+        // The library is done with both: nothing of either is left.
+        if (kind == kLibraryObject) {
+          EXPECT_EQ(fake::RefsOf(foreign), 0) << "the foreign one leaked";
+        }
+        EXPECT_TRUE(stranger->HasOneRef()) << "the foreign one leaked";
+        EXPECT_TRUE(replacement->HasOneRef());
+        EXPECT_EQ(structure->base.release(&structure->base), 1);
       }
-      EXPECT_TRUE(stranger->HasOneRef());
-      EXPECT_TRUE(replacement->HasOneRef());
-      EXPECT_EQ(structure->base.release(&structure->base), 1);
     }
   }
 }

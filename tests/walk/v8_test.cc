@@ -244,10 +244,10 @@ TEST_F(V8Test, HandlerEveryMember) {
   walk::WalkAdapter<CefV8HandlerAdapter, RecordingV8Handler>({
       walk::Row<&cef_v8handler_t::execute>(
           walk::Need(walk::Text("f")),
-          walk::Need(walk::Object<cef_v8value_t>()), walk::Value<size_t>(0),
-          walk::Value<cef_v8value_t* const*>(nullptr),
+          walk::Need(walk::Object<cef_v8value_t>()), walk::Value<size_t>(2),
+          walk::Objects<cef_v8value_t>(2),
           walk::Need(walk::Slot<cef_v8value_t*>()), walk::Need(walk::Text("")))
-          .Sees("\"f\", object, 0, null, \"\""),
+          .Sees("\"f\", object, 2, null, \"\""),
   });
 }
 
@@ -566,6 +566,8 @@ class ScriptedHandler : public CefV8Handler {
 // sends one more with it; it takes over only a different value coming back.
 TEST_F(V8Test, ExecuteHandsBackTheReturnValueAndException) {
   enum Does { kKeeps, kClears, kReturnsSecondArgument, kReturnsOffered };
+  // What the library leaves out of the call.
+  enum Missing { kNothing, kSelf, kName, kObject, kRetvalSlot, kException };
   struct Case {
     const char* name;
     size_t count;
@@ -574,6 +576,7 @@ TEST_F(V8Test, ExecuteHandsBackTheReturnValueAndException) {
     Does does;
     int result;
     size_t seen_arguments;
+    Missing missing = kNothing;
   };
   const Case cases[] = {
       {"count without an array", 3, false, false, kKeeps, 0, 0},
@@ -586,9 +589,18 @@ TEST_F(V8Test, ExecuteHandsBackTheReturnValueAndException) {
       {"set, replaced", 2, true, true, kReturnsSecondArgument, 1, 2},
       // Another proxy of the offered value is the same value to the library.
       {"set, given back anew", 0, false, true, kReturnsOffered, 1, 0},
+      // A refused call takes over each argument it was sent exactly once,
+      // the array's among them.
+      {"arguments, no self", 2, true, false, kKeeps, 0, 0, kSelf},
+      {"arguments, no name", 2, true, false, kKeeps, 0, 0, kName},
+      {"arguments, no name, value set", 2, true, true, kKeeps, 0, 0, kName},
+      {"arguments, no object", 2, true, true, kKeeps, 0, 0, kObject},
+      {"arguments, no return slot", 2, true, false, kKeeps, 0, 0, kRetvalSlot},
+      {"arguments, no exception", 2, true, true, kKeeps, 0, 0, kException},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    const size_t faults = fake::LedgerFaults().size();
     cef_v8value_t* const entry =
         c.retval_on_entry ? fake::NewObject<cef_v8value_t>() : nullptr;
     CefRefPtr<ScriptedHandler> handler = new ScriptedHandler(
@@ -611,9 +623,15 @@ TEST_F(V8Test, ExecuteHandsBackTheReturnValueAndException) {
     CefString exception;
     {
       fake::LibrarySlot<cef_v8value_t> retval(entry);
-      EXPECT_EQ(structure->execute(structure, name.Record(), object, c.count,
-                                   c.with_array ? values : nullptr,
-                                   retval.get(), exception.WritableRecord()),
+      if (c.missing == kObject) fake::Release(object);
+      EXPECT_EQ(structure->execute(
+                    c.missing == kSelf ? nullptr : structure,
+                    c.missing == kName ? nullptr : name.Record(),
+                    c.missing == kObject ? nullptr : object, c.count,
+                    c.with_array ? values : nullptr,
+                    c.missing == kRetvalSlot ? nullptr : retval.get(),
+                    c.missing == kException ? nullptr
+                                            : exception.WritableRecord()),
                 c.result);
       EXPECT_EQ(handler->calls, c.result);
       EXPECT_EQ(handler->seen_arguments, c.seen_arguments);
@@ -651,6 +669,11 @@ TEST_F(V8Test, ExecuteHandsBackTheReturnValueAndException) {
     }
     fake::Release(BaseOf(structure));
     EXPECT_TRUE(handler->HasOneRef());
+    EXPECT_EQ(fake::LedgerFaults().size(), faults)
+        << "an argument was released more than once";
+    for (cef_v8value_t* value : values) {
+      EXPECT_EQ(fake::RefsOf(value), 0) << "an argument leaked";
+    }
   }
 }
 
