@@ -5,6 +5,8 @@
 
 #include <new>
 
+#include "runtime/ascii.h"
+
 namespace cefrt {
 
 namespace {
@@ -19,16 +21,6 @@ bool IsAlpha(char c) {
 
 bool IsAlnum(char c) {
   return IsAlpha(c) || (c >= '0' && c <= '9');
-}
-
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string LowerAscii(std::string s) {
-  for (char& c : s)
-    c = Lower(c);
-  return s;
 }
 
 void AppendUtf8(uint32_t cp, std::string* out) {
@@ -86,8 +78,8 @@ size_t ReadReference(const std::string& text, size_t i, size_t limit,
       int digit = -1;
       if (c >= '0' && c <= '9')
         digit = c - '0';
-      else if (hex && Lower(c) >= 'a' && Lower(c) <= 'f')
-        digit = Lower(c) - 'a' + 10;
+      else if (hex && AsciiLower(c) >= 'a' && AsciiLower(c) <= 'f')
+        digit = AsciiLower(c) - 'a' + 10;
       if (digit < 0)
         break;
       cp = cp * (hex ? 16 : 10) + static_cast<uint32_t>(digit);
@@ -163,7 +155,7 @@ size_t FindEndTag(const std::string& html, size_t from,
       return std::string::npos;
     bool same = true;
     for (size_t k = 0; k < name.size() && same; ++k)
-      same = Lower(html[i + 2 + k]) == name[k];
+      same = AsciiLower(html[i + 2 + k]) == name[k];
     if (!same)
       continue;
     if (after == html.size() || IsSpace(html[after]) || html[after] == '>' ||
@@ -241,7 +233,7 @@ size_t ReadTag(const std::string& html, size_t i, HtmlToken* token,
   while (j < html.size() && !IsSpace(html[j]) && html[j] != '>' &&
          html[j] != '/')
     ++j;
-  token->name = LowerAscii(html.substr(name_start, j - name_start));
+  token->name = AsciiLower(html.substr(name_start, j - name_start));
   const bool keep = token->kind == HtmlToken::Kind::kStartTag;
   while (j < html.size()) {
     while (j < html.size() && (IsSpace(html[j]) || html[j] == '/')) {
@@ -282,7 +274,7 @@ size_t ReadTag(const std::string& html, size_t i, HtmlToken* token,
         token->attributes.size() >= kMaxHtmlAttributes)
       continue;
     std::string name =
-        LowerAscii(html.substr(attr_start, attr_end - attr_start));
+        AsciiLower(html.substr(attr_start, attr_end - attr_start));
     if (names->Add(token->attributes, name))
       token->attributes.emplace_back(
           std::move(name),
@@ -541,7 +533,7 @@ class DocumentBuilder {
     }
     if (Is(name, "button")) {
       Open(HtmlNode::Kind::kButton, name);
-      open_node_.type = LowerAscii(t.Attribute("type", "submit"));
+      open_node_.type = AsciiLower(t.Attribute("type", "submit"));
       open_node_.name = t.Attribute("name");
       open_node_.value = t.Attribute("value");
       open_node_.id = t.Attribute("id");
@@ -555,7 +547,7 @@ class DocumentBuilder {
         return;
       HtmlNode node;
       node.type = Is(name, "textarea") ? "textarea"
-                                     : LowerAscii(t.Attribute("type", "text"));
+                                     : AsciiLower(t.Attribute("type", "text"));
       node.kind = node.type == "submit" || node.type == "button" ||
                           node.type == "reset" || node.type == "image"
                       ? HtmlNode::Kind::kButton
@@ -575,7 +567,7 @@ class DocumentBuilder {
     if (Is(name, "form")) {
       Close();
       open_form_.action = t.Attribute("action");
-      open_form_.method = LowerAscii(t.Attribute("method", "get"));
+      open_form_.method = AsciiLower(t.Attribute("method", "get"));
       if (open_form_.method != "post")
         open_form_.method = "get";
       in_form_ = true;

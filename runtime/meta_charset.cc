@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "runtime/ascii.h"
+
 namespace cefrt {
 
 namespace {
@@ -12,16 +14,6 @@ constexpr size_t kPrescanBytes = 1024;
 
 bool IsSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string LowerAscii(std::string s) {
-  for (char& c : s)
-    c = Lower(c);
-  return s;
 }
 
 // Reads one attribute of a tag at `*pos`; false at the tag's end.
@@ -36,7 +28,7 @@ bool NextAttribute(const std::string& s, size_t* pos, std::string* name,
   value->clear();
   while (i < s.size() && !IsSpace(s[i]) && s[i] != '=' && s[i] != '>' &&
          !(s[i] == '/' && !name->empty()))
-    *name += Lower(s[i++]);
+    *name += AsciiLower(s[i++]);
   while (i < s.size() && IsSpace(s[i]))
     ++i;
   if (i < s.size() && s[i] == '=') {
@@ -63,7 +55,7 @@ bool NextAttribute(const std::string& s, size_t* pos, std::string* name,
 
 // The label after "charset=" in a content attribute.
 std::string CharsetInContent(const std::string& content) {
-  const std::string lower = LowerAscii(content);
+  const std::string lower = AsciiLower(content);
   for (size_t at = lower.find("charset"); at != std::string::npos;
        at = lower.find("charset", at + 1)) {
     size_t i = at + 7;
@@ -109,7 +101,7 @@ std::string PrescanMetaCharset(const std::string& bytes) {
       i = end + 3;
       continue;
     }
-    const bool meta = i + 5 < s.size() && LowerAscii(s.substr(i + 1, 4)) ==
+    const bool meta = i + 5 < s.size() && AsciiLower(s.substr(i + 1, 4)) ==
                                                "meta" &&
                       (IsSpace(s[i + 5]) || s[i + 5] == '/');
     if (!meta) {
@@ -121,9 +113,9 @@ std::string PrescanMetaCharset(const std::string& bytes) {
     bool content_type = false;
     while (NextAttribute(s, &pos, &name, &value)) {
       if (name == "charset" && charset.empty())
-        charset = LowerAscii(Trimmed(value));
+        charset = AsciiLower(Trimmed(value));
       else if (name == "http-equiv")
-        content_type = LowerAscii(Trimmed(value)) == "content-type";
+        content_type = AsciiLower(Trimmed(value)) == "content-type";
       else if (name == "content" && content.empty())
         content = value;
     }

@@ -185,12 +185,4 @@ cef_string_userfree_t NewUserFree(const std::u16string& text) {
   return result;
 }
 
-std::string AsciiLower(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z')
-      c = static_cast<char>(c - 'A' + 'a');
-  }
-  return text;
-}
-
 }  // namespace cefrt

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "include/capi/cef_string_capi.h"
+#include "runtime/ascii.h"
 
 namespace cefrt {
 
@@ -60,8 +61,6 @@ std::string Utf8FromCef(const cef_string_t* str);
 bool ToCef(const std::u16string& text, cef_string_t* out);
 // A fresh caller-owned string.
 cef_string_userfree_t NewUserFree(const std::u16string& text);
-
-std::string AsciiLower(std::string text);
 
 }  // namespace cefrt
 

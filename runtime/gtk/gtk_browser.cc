@@ -6,6 +6,7 @@
 #include <string>
 
 #include "runtime/gtk/gtk_pump.h"
+#include "runtime/load_error.h"
 #include "runtime/text.h"
 
 namespace cefrt {
@@ -37,22 +38,6 @@ constexpr const char kFocusScript[] = R"JS((function() {
   }, true);
   document.addEventListener('focusout', function() { post(false); }, true);
 })();)JS";
-
-// How long a main-frame load may go without an answer before it ends in the
-// library's timeout error: a server that accepts and never answers must not
-// leave the window blank for ever. CEFRT_LOAD_TIMEOUT_MS shortens it.
-constexpr guint kCommitTimeoutMs = 30000;
-
-guint CommitTimeoutMs() {
-  const char* value = getenv("CEFRT_LOAD_TIMEOUT_MS");
-  if (value && *value) {
-    char* end = nullptr;
-    const unsigned long ms = strtoul(value, &end, 10);
-    if (end && *end == '\0' && ms > 0 && ms <= kCommitTimeoutMs)
-      return static_cast<guint>(ms);
-  }
-  return kCommitTimeoutMs;
-}
 
 // The library's network error for a failed load.
 int NetErrorFor(const GError* error) {
@@ -310,7 +295,7 @@ bool GtkBrowser::OnLoadFailed(const char* uri, const GError* error) {
 void GtkBrowser::ArmCommitTimer() {
   DisarmCommitTimer();
   commit_timer_ = g_timeout_add(
-      CommitTimeoutMs(),
+      LoadTimeoutMs(),  // no answer at all must not leave the window blank
       +[](gpointer self) {
         GtkBrowser* b = static_cast<GtkBrowser*>(self);
         b->commit_timer_ = 0;
