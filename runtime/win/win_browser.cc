@@ -289,6 +289,9 @@ LRESULT CALLBACK WinBrowser::WindowProc(HWND hwnd, UINT message,
 }
 
 LRESULT WinBrowser::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (IsKeyMessage(message) &&
+      FilterFromOtherLoop(hwnd_, message, wparam, lparam))
+    return 0;
   switch (message) {
     case WM_CLOSE:
       AskAndClose();
@@ -360,15 +363,6 @@ LRESULT WinBrowser::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       break;
     }
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_SYSKEYDOWN:
-    case WM_SYSKEYUP:
-    case WM_CHAR:
-    case WM_SYSCHAR:
-      if (FilterFromOtherLoop(hwnd_, message, wparam, lparam))
-        return 0;
-      break;
     case WM_CONTEXTMENU: {
       POINT at = {static_cast<short>(LOWORD(lparam)),
                   static_cast<short>(HIWORD(lparam))};

@@ -158,6 +158,9 @@ class WinBrowser : public Browser {
   std::shared_ptr<HttpTransfer> transfer_;
 };
 
+// A key press or release, or the character it makes.
+bool IsKeyMessage(UINT message);
+
 // Routes keys and right clicks of browser windows; the UI pump calls it for
 // every message before translating and dispatching it.
 bool PreTranslateBrowserMessage(MSG* msg);

@@ -41,15 +41,24 @@ uint32_t ModifiersFor(WPARAM vk, LPARAM lparam) {
 
 }  // namespace
 
-bool WinBrowser::PreTranslate(MSG* msg) {
-  switch (msg->message) {
+bool IsKeyMessage(UINT message) {
+  switch (message) {
     case WM_KEYDOWN:
     case WM_KEYUP:
     case WM_SYSKEYDOWN:
     case WM_SYSKEYUP:
     case WM_CHAR:
     case WM_SYSCHAR:
-      return OnKey(msg);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool WinBrowser::PreTranslate(MSG* msg) {
+  if (IsKeyMessage(msg->message))
+    return OnKey(msg);
+  switch (msg->message) {
     case WM_RBUTTONUP: {
       // Before an edit control shows a menu of its own.
       POINT at = {static_cast<short>(LOWORD(msg->lParam)),
@@ -65,18 +74,8 @@ bool WinBrowser::PreTranslate(MSG* msg) {
 
 bool WinBrowser::FilterFromOtherLoop(HWND hwnd, UINT message, WPARAM wparam,
                                      LPARAM lparam) {
-  switch (message) {
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_SYSKEYDOWN:
-    case WM_SYSKEYUP:
-    case WM_CHAR:
-    case WM_SYSCHAR:
-    case WM_RBUTTONUP:
-      break;
-    default:
-      return false;
-  }
+  if (!IsKeyMessage(message) && message != WM_RBUTTONUP)
+    return false;
   if (DispatchedByUiPump(hwnd, message, wparam, lparam))
     return false;  // routed already
   MSG msg = {};
