@@ -383,11 +383,15 @@ class ShownText {
         return;
       if (IsSpace(c)) {
         space_ = true;
+        following_ = 0;  // no character goes on past a space
         continue;
       }
       const unsigned char byte = static_cast<unsigned char>(c);
-      if ((byte & 0xC0) != 0x80) {
-        // A character's first byte: the whole character must fit.
+      if ((byte & 0xC0) == 0x80 && following_ > 0) {
+        --following_;  // room was kept for it with its first byte
+      } else {
+        // A character's first byte, or a stray continuation byte taken as
+        // a character of its own: the whole character must fit.
         const size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3
                               : byte >= 0xC0 ? 2 : 1;
         if (text_.size() + (space_ && !text_.empty() ? 1 : 0) + length >
@@ -395,6 +399,7 @@ class ShownText {
           full_ = true;
           return;
         }
+        following_ = length - 1;
       }
       if (space_ && !text_.empty())
         text_ += ' ';
@@ -408,6 +413,7 @@ class ShownText {
     std::string out = std::move(text_);
     text_.clear();
     space_ = full_ = false;
+    following_ = 0;
     return out;
   }
 
@@ -418,6 +424,7 @@ class ShownText {
   std::string text_;
   bool space_ = false;
   bool full_ = false;
+  size_t following_ = 0;  // continuation bytes the last character still has
 };
 
 bool IsBlock(const std::string& name) {
