@@ -9,7 +9,7 @@
 #include "fuzz/fuzz_support.h"
 #include "include/capi/cef_entry_capi.h"
 #include "include/capi/cef_string_capi.h"
-#include "runtime/meta_charset.h"
+#include "runtime/browser/meta_charset.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "fuzz/fuzz_support.h"
-#include "runtime/html_document.h"
+#include "runtime/win/html_document.h"
 
 namespace {
 

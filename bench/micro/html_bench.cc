@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "runtime/html_document.h"
+#include "runtime/win/html_document.h"
 #include "tests/support/hostile_pages.h"
 
 namespace {

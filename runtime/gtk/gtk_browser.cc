@@ -6,8 +6,8 @@
 #include <string>
 
 #include "runtime/gtk/gtk_pump.h"
-#include "runtime/load_error.h"
-#include "runtime/text.h"
+#include "runtime/browser/load_error.h"
+#include "runtime/base/text.h"
 
 namespace cefrt {
 

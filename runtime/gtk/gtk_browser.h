@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "runtime/browser.h"
-#include "runtime/menu_model.h"
+#include "runtime/browser/browser.h"
+#include "runtime/browser/menu_model.h"
 
 namespace cefrt {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "runtime/gtk/gtk_browser.h"
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 
 namespace cefrt {
 

@@ -1,9 +1,9 @@
 // Downloads that WebKit carries out, reported as the library's items.
 #include <libsoup/soup.h>
 
-#include "runtime/download_item.h"
+#include "runtime/browser/download_item.h"
 #include "runtime/gtk/gtk_browser.h"
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 
 namespace cefrt {
 

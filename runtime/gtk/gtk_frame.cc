@@ -1,6 +1,6 @@
 // The frame's members on a WebKitWebView.
 #include "runtime/gtk/gtk_browser.h"
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 
 namespace cefrt {
 

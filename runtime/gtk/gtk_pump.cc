@@ -1,5 +1,5 @@
 #include "runtime/gtk/gtk_pump.h"
-#include "runtime/ui_toolkit.h"
+#include "runtime/app/ui_toolkit.h"
 
 #include <gtk/gtk.h>
 #include <stdlib.h>

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/message_pump.h"
+#include "runtime/base/message_pump.h"
 
 namespace cefrt {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "runtime/platform.h"
-#include "runtime/text.h"
+#include "runtime/app/platform.h"
+#include "runtime/base/text.h"
 
 namespace cefrt {
 namespace platform {

@@ -4,11 +4,11 @@
 #include <new>
 #include <utility>
 
-#include "runtime/function_task.h"
-#include "runtime/load_error.h"
-#include "runtime/log.h"
-#include "runtime/text.h"
-#include "runtime/url.h"
+#include "runtime/base/function_task.h"
+#include "runtime/browser/load_error.h"
+#include "runtime/base/log.h"
+#include "runtime/base/text.h"
+#include "runtime/base/url.h"
 #include "runtime/win/win_charset.h"
 #include "runtime/win/win_download.h"
 #include "runtime/win/win_text.h"

@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/browser.h"
-#include "runtime/html_document.h"
+#include "runtime/browser/browser.h"
+#include "runtime/win/html_document.h"
 #include "runtime/win/win_http.h"
 
 namespace cefrt {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "runtime/meta_charset.h"
-#include "runtime/text.h"
+#include "runtime/browser/meta_charset.h"
+#include "runtime/base/text.h"
 #include "runtime/win/win_text.h"
 
 namespace cefrt {

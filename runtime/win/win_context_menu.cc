@@ -1,6 +1,6 @@
 // The context menu: the view's own entries as the library's menu model;
 // the handler edits it, and a real popup menu shows what is left.
-#include "runtime/menu_model.h"
+#include "runtime/browser/menu_model.h"
 #include "runtime/win/win_browser.h"
 #include "runtime/win/win_text.h"
 

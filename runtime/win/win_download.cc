@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <vector>
 
-#include "runtime/download_item.h"
-#include "runtime/function_task.h"
-#include "runtime/load_error.h"
-#include "runtime/text.h"
+#include "runtime/browser/download_item.h"
+#include "runtime/base/function_task.h"
+#include "runtime/browser/load_error.h"
+#include "runtime/base/text.h"
 #include "runtime/win/win_browser.h"
 #include "runtime/win/win_text.h"
 

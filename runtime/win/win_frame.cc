@@ -1,6 +1,6 @@
 // The frame's members on the document view.
-#include "runtime/log.h"
-#include "runtime/text.h"
+#include "runtime/base/log.h"
+#include "runtime/base/text.h"
 #include "runtime/win/win_browser.h"
 
 namespace cefrt {

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "include/capi/cef_types_capi.h"
-#include "runtime/browser.h"
-#include "runtime/text.h"
-#include "runtime/url.h"
+#include "runtime/browser/browser.h"
+#include "runtime/base/text.h"
+#include "runtime/base/url.h"
 #include "runtime/win/win_text.h"
 
 namespace cefrt {

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "runtime/browser_env.h"
+#include "runtime/browser/browser_env.h"
 
 namespace cefrt {
 

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <atomic>
 
-#include "runtime/runtime_state.h"
-#include "runtime/ui_toolkit.h"
+#include "runtime/app/runtime_state.h"
+#include "runtime/app/ui_toolkit.h"
 #include "runtime/win/win_browser.h"
 
 namespace cefrt {

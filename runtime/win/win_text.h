@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 
 namespace cefrt {
 

@@ -2,7 +2,7 @@
 // as native controls, one row each, in document order.
 #include <algorithm>
 
-#include "runtime/url.h"
+#include "runtime/base/url.h"
 #include "runtime/win/win_browser.h"
 #include "runtime/win/win_text.h"
 

@@ -1,12 +1,12 @@
 // Names a server suggests for a download: what the user is offered must be
 // one plain file, shown as it will be saved.
-#include "runtime/file_name.h"
+#include "runtime/base/file_name.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The document reader behind the Windows view: what a page shows, and that
 // no markup, however broken, stops it.
-#include "runtime/html_document.h"
-#include "runtime/url.h"
+#include "runtime/win/html_document.h"
+#include "runtime/base/url.h"
 
 #include <gtest/gtest.h>
 

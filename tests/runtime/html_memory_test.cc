@@ -9,7 +9,7 @@
 #include <new>
 #include <string>
 
-#include "runtime/html_document.h"
+#include "runtime/win/html_document.h"
 #include "tests/support/hostile_pages.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // The encoding a page names in its markup, read before the page is.
-#include "runtime/meta_charset.h"
+#include "runtime/browser/meta_charset.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "gtest/gtest.h"
-#include "runtime/task_runner.h"
+#include "runtime/base/task_runner.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "include/capi/cef_types_capi.h"
-#include "runtime/browser.h"
+#include "runtime/browser/browser.h"
 
 namespace cefrt {
 // ConfigureHttp's; these tests keep the default settings.

@@ -1,0 +1,22 @@
+// What cef_initialize keeps for the other units.
+#ifndef CEF_RUNTIME_RUNTIME_STATE_H_
+#define CEF_RUNTIME_RUNTIME_STATE_H_
+
+#include <filesystem>
+
+#include "runtime/base/message_pump.h"
+
+namespace cefrt {
+
+// The settings' user data directory (or else the cache directory), made
+// absolute; empty when not initialised or neither was given.
+std::filesystem::path ConfiguredUserDataPath();
+
+// Runs the UI thread's due tasks, for a window system's nested loops (modal
+// dialogs) that keep the runtime's own loop from running; returns when the
+// next task is due. Only on the UI thread.
+Clock::time_point RunDueUiTasks();
+
+}  // namespace cefrt
+
+#endif  // CEF_RUNTIME_RUNTIME_STATE_H_

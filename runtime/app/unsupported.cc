@@ -1,0 +1,251 @@
+// Exports that this runtime does not provide: each answers as the library
+// does when it cannot serve a request (null, 0 or nothing), and releases the
+// objects it was handed, since it took them over.
+#include "include/capi/cef_browser_capi.h"
+#include "include/capi/cef_cookie_capi.h"
+#include "include/capi/cef_drag_data_capi.h"
+#include "include/capi/cef_entry_capi.h"
+#include "include/capi/cef_print_settings_capi.h"
+#include "include/capi/cef_process_message_capi.h"
+#include "include/capi/cef_request_capi.h"
+#include "include/capi/cef_request_context_capi.h"
+#include "include/capi/cef_response_capi.h"
+#include "include/capi/cef_stream_capi.h"
+#include "include/capi/cef_task_runner_capi.h"
+#include "include/capi/cef_v8_capi.h"
+#include "include/capi/cef_values_capi.h"
+#include "runtime/base/counted.h"
+
+extern "C" {
+
+cef_cookie_manager_t* cef_cookie_manager_create_manager(
+    const cef_string_t* path, int persist_session_cookies,
+    struct _cef_completion_callback_t* callback) {
+  (void)path;
+  (void)persist_session_cookies;
+  cefrt::ReleaseStruct(callback);
+  return nullptr;
+}
+
+cef_cookie_manager_t* cef_cookie_manager_get_global_manager(
+    struct _cef_completion_callback_t* callback) {
+  cefrt::ReleaseStruct(callback);
+  return nullptr;
+}
+
+cef_drag_data_t* cef_drag_data_create(void) { return nullptr; }
+
+struct _cef_binary_value_t* cef_base64decode(const cef_string_t* data) {
+  (void)data;
+  return nullptr;
+}
+
+int cef_begin_tracing(const cef_string_t* categories,
+                      struct _cef_completion_callback_t* callback) {
+  (void)categories;
+  cefrt::ReleaseStruct(callback);
+  return 0;
+}
+
+int cef_end_tracing(const cef_string_t* tracing_file,
+                    struct _cef_end_tracing_callback_t* callback) {
+  (void)tracing_file;
+  cefrt::ReleaseStruct(callback);
+  return 0;
+}
+
+int cef_get_geolocation(struct _cef_get_geolocation_callback_t* callback) {
+  cefrt::ReleaseStruct(callback);
+  return 0;
+}
+
+void cef_is_web_plugin_unstable(
+    const cef_string_t* path,
+    struct _cef_web_plugin_unstable_callback_t* callback) {
+  (void)path;
+  cefrt::ReleaseStruct(callback);
+}
+
+int cef_launch_process(struct _cef_command_line_t* command_line) {
+  cefrt::ReleaseStruct(command_line);
+  return 0;
+}
+
+struct _cef_value_t* cef_parse_json(const cef_string_t* json_string,
+                                    cef_json_parser_options_t options) {
+  (void)json_string;
+  (void)options;
+  return nullptr;
+}
+
+struct _cef_value_t* cef_parse_jsonand_return_error(
+    const cef_string_t* json_string, cef_json_parser_options_t options,
+    cef_json_parser_error_t* error_code_out, cef_string_t* error_msg_out) {
+  (void)json_string;
+  (void)options;
+  (void)error_code_out;
+  (void)error_msg_out;
+  return nullptr;
+}
+
+int cef_register_extension(const cef_string_t* extension_name,
+                           const cef_string_t* javascript_code,
+                           struct _cef_v8handler_t* handler) {
+  (void)extension_name;
+  (void)javascript_code;
+  cefrt::ReleaseStruct(handler);
+  return 0;
+}
+
+int cef_register_scheme_handler_factory(
+    const cef_string_t* scheme_name, const cef_string_t* domain_name,
+    struct _cef_scheme_handler_factory_t* factory) {
+  (void)scheme_name;
+  (void)domain_name;
+  cefrt::ReleaseStruct(factory);
+  return 0;
+}
+
+void cef_visit_web_plugin_info(struct _cef_web_plugin_info_visitor_t* visitor) {
+  cefrt::ReleaseStruct(visitor);
+}
+
+cef_string_userfree_t cef_write_json(struct _cef_value_t* node,
+                                     cef_json_writer_options_t options) {
+  cefrt::ReleaseStruct(node);
+  (void)options;
+  return nullptr;
+}
+
+cef_print_settings_t* cef_print_settings_create(void) { return nullptr; }
+
+cef_process_message_t* cef_process_message_create(const cef_string_t* name) {
+  (void)name;
+  return nullptr;
+}
+
+cef_post_data_t* cef_post_data_create(void) { return nullptr; }
+
+cef_post_data_element_t* cef_post_data_element_create(void) { return nullptr; }
+
+cef_request_t* cef_request_create(void) { return nullptr; }
+
+cef_request_context_t* cef_create_context_shared(
+    cef_request_context_t* other,
+    struct _cef_request_context_handler_t* handler) {
+  (void)other;
+  cefrt::ReleaseStruct(handler);
+  return nullptr;
+}
+
+cef_request_context_t* cef_request_context_create_context(
+    const cef_request_context_settings_t* settings,
+    struct _cef_request_context_handler_t* handler) {
+  (void)settings;
+  cefrt::ReleaseStruct(handler);
+  return nullptr;
+}
+
+cef_request_context_t* cef_request_context_get_global_context(void) {
+  return nullptr;
+}
+
+cef_response_t* cef_response_create(void) { return nullptr; }
+
+cef_stream_writer_t* cef_stream_writer_create_for_file(
+    const cef_string_t* fileName) {
+  (void)fileName;
+  return nullptr;
+}
+
+cef_stream_writer_t* cef_stream_writer_create_for_handler(
+    struct _cef_write_handler_t* handler) {
+  cefrt::ReleaseStruct(handler);
+  return nullptr;
+}
+
+cef_task_runner_t* cef_task_runner_get_for_current_thread(void) {
+  return nullptr;
+}
+
+cef_task_runner_t* cef_task_runner_get_for_thread(cef_thread_id_t threadId) {
+  (void)threadId;
+  return nullptr;
+}
+
+cef_v8context_t* cef_v8context_get_current_context(void) { return nullptr; }
+
+cef_v8context_t* cef_v8context_get_entered_context(void) { return nullptr; }
+
+int cef_v8context_in_context(void) { return 0; }
+
+cef_v8stack_trace_t* cef_v8stack_trace_get_current(int frame_limit) {
+  (void)frame_limit;
+  return nullptr;
+}
+
+cef_v8value_t* cef_v8value_create_array(int length) {
+  (void)length;
+  return nullptr;
+}
+
+cef_v8value_t* cef_v8value_create_bool(int value) {
+  (void)value;
+  return nullptr;
+}
+
+cef_v8value_t* cef_v8value_create_date(const cef_time_t* date) {
+  (void)date;
+  return nullptr;
+}
+
+cef_v8value_t* cef_v8value_create_double(double value) {
+  (void)value;
+  return nullptr;
+}
+
+cef_v8value_t* cef_v8value_create_function(const cef_string_t* name,
+                                           struct _cef_v8handler_t* handler) {
+  (void)name;
+  cefrt::ReleaseStruct(handler);
+  return nullptr;
+}
+
+cef_v8value_t* cef_v8value_create_int(int32_t value) {
+  (void)value;
+  return nullptr;
+}
+
+cef_v8value_t* cef_v8value_create_null(void) { return nullptr; }
+
+cef_v8value_t* cef_v8value_create_object(struct _cef_v8accessor_t* accessor) {
+  cefrt::ReleaseStruct(accessor);
+  return nullptr;
+}
+
+cef_v8value_t* cef_v8value_create_string(const cef_string_t* value) {
+  (void)value;
+  return nullptr;
+}
+
+cef_v8value_t* cef_v8value_create_uint(uint32_t value) {
+  (void)value;
+  return nullptr;
+}
+
+cef_v8value_t* cef_v8value_create_undefined(void) { return nullptr; }
+
+cef_binary_value_t* cef_binary_value_create(const void* data,
+                                            size_t data_size) {
+  (void)data;
+  (void)data_size;
+  return nullptr;
+}
+
+cef_dictionary_value_t* cef_dictionary_value_create(void) { return nullptr; }
+
+cef_list_value_t* cef_list_value_create(void) { return nullptr; }
+
+cef_value_t* cef_value_create(void) { return nullptr; }
+
+}  // extern "C"

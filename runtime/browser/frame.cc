@@ -1,0 +1,114 @@
+#include "runtime/browser/frame.h"
+
+#include "runtime/browser/browser.h"
+#include "runtime/base/text.h"
+
+namespace cefrt {
+
+namespace {
+
+class Frame : public CountedStruct<cef_frame_t> {
+ public:
+  explicit Frame(Browser* browser);
+  Browser* browser() const { return browser_.get(); }
+
+ private:
+  ~Frame() override = default;
+  Ref<Browser> browser_;
+};
+
+Frame* FrameOf(cef_frame_t* s) {
+  return CountedStruct<cef_frame_t>::From<Frame>(s);
+}
+
+// The frame's browser while it still has a view.
+Browser* Live(cef_frame_t* s) {
+  Frame* f = FrameOf(s);
+  return f && f->browser()->HasView() ? f->browser() : nullptr;
+}
+
+void Edit(cef_frame_t* s, EditCommand command) {
+  if (Browser* b = Live(s))
+    b->RunEditCommand(command);
+}
+
+Frame::Frame(Browser* browser)
+    : CountedStruct("cef_frame_t"), browser_(browser) {
+  using S = cef_frame_t;
+  cef_frame_t& c = s();
+  c.is_valid = [](S* s) CEF_CALLBACK -> int { return Live(s) ? 1 : 0; };
+  c.undo = [](S* s) CEF_CALLBACK { Edit(s, EditCommand::kUndo); };
+  c.redo = [](S* s) CEF_CALLBACK { Edit(s, EditCommand::kRedo); };
+  c.cut = [](S* s) CEF_CALLBACK { Edit(s, EditCommand::kCut); };
+  c.copy = [](S* s) CEF_CALLBACK { Edit(s, EditCommand::kCopy); };
+  c.paste = [](S* s) CEF_CALLBACK { Edit(s, EditCommand::kPaste); };
+  c.del = [](S* s) CEF_CALLBACK { Edit(s, EditCommand::kDelete); };
+  c.select_all = [](S* s) CEF_CALLBACK { Edit(s, EditCommand::kSelectAll); };
+  // No view here has a source view mode.
+  c.view_source = [](S*) CEF_CALLBACK {};
+  c.get_source = [](S* s, cef_string_visitor_t* visitor) CEF_CALLBACK {
+    if (Browser* b = Live(s))
+      b->GetSource(visitor);
+    else
+      ReleaseStruct(visitor);
+  };
+  c.get_text = [](S* s, cef_string_visitor_t* visitor) CEF_CALLBACK {
+    if (Browser* b = Live(s))
+      b->GetText(visitor);
+    else
+      ReleaseStruct(visitor);
+  };
+  // Requests are the program's to build, and this runtime builds none.
+  c.load_request = [](S*, struct _cef_request_t* request) CEF_CALLBACK {
+    ReleaseStruct(request);
+  };
+  c.load_url = [](S* s, const cef_string_t* url) CEF_CALLBACK {
+    Browser* b = Live(s);
+    if (b && !Blank(url))
+      b->LoadUrl(Utf8FromCef(url));
+  };
+  c.load_string = [](S* s, const cef_string_t* html, const cef_string_t* url) CEF_CALLBACK {
+    Browser* b = Live(s);
+    if (b && !Blank(html) && !Blank(url))
+      b->LoadString(Utf8FromCef(html), Utf8FromCef(url));
+  };
+  c.execute_java_script = [](S* s, const cef_string_t* code,
+                             const cef_string_t* script_url, int) CEF_CALLBACK {
+    Browser* b = Live(s);
+    if (b && !Blank(code))
+      b->ExecuteScript(Utf8FromCef(code), Utf8FromCef(script_url));
+  };
+  c.is_main = [](S* s) CEF_CALLBACK -> int { return FrameOf(s) ? 1 : 0; };
+  c.is_focused = [](S* s) CEF_CALLBACK -> int {
+    return Live(s) && Live(s)->IsFocused() ? 1 : 0;
+  };
+  c.get_name = [](S* s) CEF_CALLBACK -> cef_string_userfree_t {
+    return FrameOf(s) ? NewUserFree(std::u16string()) : nullptr;
+  };
+  c.get_identifier = [](S* s) CEF_CALLBACK -> int64_t {
+    return FrameOf(s) ? FrameOf(s)->browser()->main_frame_id() : 0;
+  };
+  c.get_parent = [](S*) CEF_CALLBACK -> cef_frame_t* { return nullptr; };
+  c.get_url = [](S* s) CEF_CALLBACK -> cef_string_userfree_t {
+    if (!FrameOf(s))
+      return nullptr;
+    Browser* b = Live(s);
+    return NewUserFree(b ? b->Url() : std::u16string());
+  };
+  c.get_browser = [](S* s) CEF_CALLBACK -> cef_browser_t* {
+    return FrameOf(s) ? FrameOf(s)->browser()->Share() : nullptr;
+  };
+  // Script contexts are out of reach of the browser side.
+  c.get_v8context = [](S*) CEF_CALLBACK -> struct _cef_v8context_t* { return nullptr; };
+  c.visit_dom = [](S*, struct _cef_domvisitor_t* visitor) CEF_CALLBACK {
+    ReleaseStruct(visitor);
+  };
+}
+
+}  // namespace
+
+cef_frame_t* NewFrameFor(Browser* browser) {
+  return (new Frame(browser))->Give();
+}
+
+}  // namespace cefrt
