@@ -31,6 +31,12 @@ bool CreateNewFile(const std::filesystem::path& path);
 bool MoveOver(const std::filesystem::path& from,
               const std::filesystem::path& to);
 
+// Starts the program named by argv[0] (searched on PATH where the system
+// does) as a process of its own that nobody waits for; false when it could
+// not be started. Windows hands `command_line` to the system as it stands.
+bool LaunchDetached(const std::vector<std::u16string>& argv,
+                    const std::u16string& command_line);
+
 }  // namespace platform
 }  // namespace cefrt
 

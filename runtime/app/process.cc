@@ -2,9 +2,12 @@
 #include <string>
 #include <vector>
 
+#include "include/capi/cef_command_line_capi.h"
 #include "include/capi/cef_entry_capi.h"
-#include "runtime/base/log.h"
+#include "runtime/app/command_line.h"
 #include "runtime/app/platform.h"
+#include "runtime/base/counted.h"
+#include "runtime/base/log.h"
 
 #if !defined(CEF_RUNTIME_API_HASH)
 #define CEF_RUNTIME_API_HASH CEF_API_HASH_PLATFORM
@@ -70,4 +73,22 @@ int cef_execute_process(const cef_main_args_t* args,
     return 0;
   CEFRT_LOG(LOGSEVERITY_ERROR, "unknown process type: " + type);
   return kUnknownProcessTypeExitCode;
+}
+
+int cef_launch_process(struct _cef_command_line_t* command_line) {
+  // The caller's reference is ours to drop, whatever the outcome.
+  cefrt::Ref<cefrt::CommandLine> line = cefrt::Ref<cefrt::CommandLine>::Adopt(
+      cefrt::CommandLine::From<cefrt::CommandLine>(command_line));
+  if (!line)
+    return 0;
+  if (!cef_currently_on(TID_PROCESS_LAUNCHER)) {
+    CEFRT_LOG(LOGSEVERITY_ERROR,
+              "cef_launch_process must be called on the process launcher "
+              "thread");
+    return 0;
+  }
+  return cefrt::platform::LaunchDetached(line->Argv(),
+                                         line->CommandLineString())
+             ? 1
+             : 0;
 }

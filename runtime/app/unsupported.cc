@@ -66,11 +66,6 @@ void cef_is_web_plugin_unstable(
   cefrt::ReleaseStruct(callback);
 }
 
-int cef_launch_process(struct _cef_command_line_t* command_line) {
-  cefrt::ReleaseStruct(command_line);
-  return 0;
-}
-
 struct _cef_value_t* cef_parse_json(const cef_string_t* json_string,
                                     cef_json_parser_options_t options) {
   (void)json_string;

@@ -110,5 +110,22 @@ bool MoveOver(const std::filesystem::path& from,
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
+bool LaunchDetached(const std::vector<std::u16string>& argv,
+                    const std::u16string& command_line) {
+  if (argv.empty() || argv[0].empty())
+    return false;
+  // CreateProcessW may write into the line it is given.
+  std::wstring line(command_line.begin(), command_line.end());
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info = {};
+  if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &info))
+    return false;
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  return true;
+}
+
 }  // namespace platform
 }  // namespace cefrt
