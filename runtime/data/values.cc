@@ -11,9 +11,9 @@
 #include <utility>
 
 #include "include/capi/cef_entry_capi.h"
+#include "runtime/base/base64.h"
 #include "runtime/base/counted.h"
 #include "runtime/base/text.h"
-#include "runtime/base/base64.h"
 #include "runtime/data/value_tree.h"
 
 namespace cefrt {
@@ -45,8 +45,8 @@ class NodeLink {
   std::weak_ptr<Node> followed_;
 };
 
-// What the three container structures share; `Self` names the structure's
-// own is_valid member, which tells the runtime's structures from others.
+// What the binary, dictionary and list structures share. Each kind's own
+// is_valid function tells its structures from look-alikes (see Of).
 template <class Struct>
 class Handle : public CountedStruct<Struct> {
  public:
