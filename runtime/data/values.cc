@@ -1,9 +1,10 @@
 // The value structures over the node tree. A dictionary, list or binary
-// structure owns its node while the node is a root, and only follows it once
-// a container has taken it, so the program's handle keeps reading the child
-// inside and turns invalid when that child is removed, replaced or its tree
-// released. A cef_value_t holds a simple value of its own, or one of the
-// other structures.
+// structure owns its node while the node is a root. A structure got from a
+// container follows the child inside and turns invalid when that child is
+// removed, replaced or its tree released; one handed to a container's
+// setter gives its root away and turns invalid at once. A cef_value_t holds
+// a simple value of its own, or one of the other structures, whose data it
+// goes on referring to wherever that data is put.
 #include <string.h>
 
 #include <algorithm>
@@ -37,8 +38,13 @@ class NodeLink {
   }
   NodePtr get() const { return owned_ ? owned_ : followed_.lock(); }
   bool owns() const { return owned_ != nullptr; }
-  // Hands the owned root to a container; the link goes on following it.
-  NodePtr Surrender() { return std::move(owned_); }
+  // Hands the owned root to a container. The link goes on following it, or
+  // is left empty, and its handle reads as invalid from then on.
+  NodePtr Surrender(bool keep_following) {
+    if (!keep_following)
+      followed_.reset();
+    return std::move(owned_);
+  }
 
  private:
   NodePtr owned_;
@@ -252,17 +258,19 @@ int CEF_CALLBACK RemoveAt(typename H::S* self, typename K::Arg key) {
 }
 
 // The node a complex argument puts into `target` at the slot now holding
-// `current`: its own root when the argument owns one (the argument then
-// follows it inside), otherwise a copy; a copy also when the target lies
-// inside the argument's own tree, or the argument is read-only, whose data
-// must not become writable through its new parent.
+// `current`: its own root when the argument owns one, otherwise a copy; a
+// copy also when the target lies inside the argument's own tree, or the
+// argument is read-only, whose data must not become writable through its
+// new parent. A root taken over this way leaves a binary, dictionary or
+// list argument invalid, as the library documents for those setters; a
+// cef_value_t argument goes on referring to the data, as it does there.
 NodePtr Claim(NodeLink& link, bool read_only, const Node& target,
-              const NodePtr* current) {
+              const NodePtr* current, bool keep_following) {
   NodePtr n = link.get();
   if (!n || (current && *current == n))
     return n;
   if (link.owns() && !read_only && !n->parent() && !n->Contains(&target))
-    return link.Surrender();
+    return link.Surrender(keep_following);
   return DeepCopy(*n);
 }
 
@@ -298,7 +306,8 @@ struct FromStruct {
   static NodePtr Into(const Node& target, const NodePtr* current,
                       typename H::S* value) {
     H* h = Of<H>(value);
-    return h ? Claim(h->link(), h->read_only(), target, current) : nullptr;
+    return h ? Claim(h->link(), h->read_only(), target, current, false)
+             : nullptr;
   }
 };
 struct FromValue {
@@ -652,7 +661,8 @@ NodePtr FromValue::Into(const Node& target, const NodePtr* current,
   if (v->simple())
     return DeepCopy(*v->simple());
   NodeLink* link = v->held_link();
-  return link ? Claim(*link, v->read_only(), target, current) : nullptr;
+  return link ? Claim(*link, v->read_only(), target, current, true)
+              : nullptr;
 }
 
 template <class H>

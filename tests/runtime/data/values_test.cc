@@ -454,16 +454,21 @@ TEST(Values, SameMeansOneUnderlyingObjectEqualMeansEqualContents) {
   }
 }
 
-TEST(Values, AContainerSetIntoAnotherIsOwnedAndTheHandleReadsTheChild) {
+TEST(Values, AContainerSetIntoAnotherMovesInAndTheGivenHandleTurnsInvalid) {
   auto parent = CefDictionaryValue::Create();
   auto child = CefDictionaryValue::Create();
+  child->SetInt("x", 1);
   EXPECT_FALSE(child->IsOwned());
   ASSERT_TRUE(parent->SetDictionary("c", child));
-  EXPECT_TRUE(child->IsOwned());
-  EXPECT_TRUE(child->IsValid());
-  EXPECT_TRUE(child->IsSame(parent->GetDictionary("c")));
-  child->SetInt("x", 1);
-  EXPECT_EQ(1, parent->GetDictionary("c")->GetInt("x"));
+  EXPECT_FALSE(child->IsValid());
+  EXPECT_FALSE(child->SetInt("y", 2));
+  auto inside = parent->GetDictionary("c");
+  EXPECT_TRUE(inside->IsOwned());
+  EXPECT_EQ(1, inside->GetInt("x"));
+  EXPECT_FALSE(inside->HasKey("y"));
+  inside->SetInt("x", 2);
+  EXPECT_TRUE(inside->IsSame(parent->GetDictionary("c")));
+  EXPECT_EQ(2, parent->GetDictionary("c")->GetInt("x"));
 
   // The same for lists and binaries in a list.
   auto list = CefListValue::Create();
@@ -471,15 +476,18 @@ TEST(Values, AContainerSetIntoAnotherIsOwnedAndTheHandleReadsTheChild) {
   auto bin = Binary({1});
   ASSERT_TRUE(list->SetList(0, inner));
   ASSERT_TRUE(list->SetBinary(1, bin));
-  EXPECT_TRUE(inner->IsOwned());
-  EXPECT_TRUE(bin->IsOwned());
-  inner->SetBool(0, true);
+  EXPECT_FALSE(inner->IsValid());
+  EXPECT_FALSE(bin->IsValid());
+  EXPECT_TRUE(list->GetList(0)->IsOwned());
+  EXPECT_TRUE(list->GetBinary(1)->IsOwned());
+  list->GetList(0)->SetBool(0, true);
   EXPECT_TRUE(list->GetList(0)->GetBool(0));
+  EXPECT_EQ(1u, list->GetBinary(1)->GetSize());
 
   // Setting it again where it already is changes nothing.
-  ASSERT_TRUE(parent->SetDictionary("c", parent->GetDictionary("c")));
-  EXPECT_TRUE(child->IsValid());
-  EXPECT_EQ(1, child->GetInt("x"));
+  ASSERT_TRUE(parent->SetDictionary("c", inside));
+  EXPECT_TRUE(inside->IsValid());
+  EXPECT_EQ(2, inside->GetInt("x"));
 }
 
 TEST(Values, AContainerOwnedElsewhereIsCopiedAndStaysWhereItWas) {
@@ -488,12 +496,14 @@ TEST(Values, AContainerOwnedElsewhereIsCopiedAndStaysWhereItWas) {
   auto child = CefDictionaryValue::Create();
   child->SetInt("x", 1);
   a->SetDictionary("c", child);
-  ASSERT_TRUE(b->SetDictionary(0, child));
+  auto in_a = a->GetDictionary("c");
+  ASSERT_TRUE(b->SetDictionary(0, in_a));
+  EXPECT_TRUE(in_a->IsValid());
   auto in_b = b->GetDictionary(0);
-  EXPECT_TRUE(in_b->IsEqual(child));
-  EXPECT_FALSE(in_b->IsSame(child));
-  EXPECT_TRUE(child->IsSame(a->GetDictionary("c")));
-  child->SetInt("x", 2);
+  EXPECT_TRUE(in_b->IsEqual(in_a));
+  EXPECT_FALSE(in_b->IsSame(in_a));
+  EXPECT_TRUE(in_a->IsSame(a->GetDictionary("c")));
+  in_a->SetInt("x", 2);
   EXPECT_EQ(1, in_b->GetInt("x"));
   EXPECT_EQ(2, a->GetDictionary("c")->GetInt("x"));
 }
@@ -502,14 +512,16 @@ TEST(Values, AContainerSetIntoItselfOrItsOwnChildIsCopiedNotLooped) {
   auto dict = CefDictionaryValue::Create();
   dict->SetInt("n", 1);
   ASSERT_TRUE(dict->SetDictionary("self", dict));
+  EXPECT_TRUE(dict->IsValid());
   EXPECT_FALSE(dict->IsOwned());
   EXPECT_EQ(1, dict->GetDictionary("self")->GetInt("n"));
   EXPECT_FALSE(dict->GetDictionary("self")->HasKey("self"));
 
   auto parent = CefListValue::Create();
-  auto child = CefListValue::Create();
-  parent->SetList(0, child);
+  parent->SetList(0, CefListValue::Create());
+  auto child = parent->GetList(0);
   ASSERT_TRUE(child->SetList(0, parent));
+  EXPECT_TRUE(parent->IsValid());
   EXPECT_FALSE(parent->IsOwned());
   EXPECT_EQ(VTYPE_LIST, child->GetList(0)->GetType(0));
   // The strict shut-down report fails the test if this made a loop.
@@ -535,12 +547,12 @@ TEST(Values, AChildTurnsInvalidWhenRemovedReplacedClearedOrCutOff) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     auto list = CefListValue::Create();
-    auto parent = CefDictionaryValue::Create();
-    auto child = CefDictionaryValue::Create();
-    auto grandchild = CefListValue::Create();
-    child->SetList("g", grandchild);
-    parent->SetDictionary("c", child);
-    list->SetDictionary(0, parent);
+    list->SetDictionary(0, CefDictionaryValue::Create());
+    auto parent = list->GetDictionary(0);
+    parent->SetDictionary("c", CefDictionaryValue::Create());
+    auto child = parent->GetDictionary("c");
+    child->SetList("g", CefListValue::Create());
+    auto grandchild = child->GetList("g");
     auto through_value = parent->GetValue("c");
     ASSERT_TRUE(child->IsValid());
 
@@ -566,8 +578,8 @@ TEST(Values, HandlesOutliveTheirTreeAsInvalid) {
   CefRefPtr<CefBinaryValue> bin;
   {
     auto root = CefDictionaryValue::Create();
-    auto mid = CefDictionaryValue::Create();
-    root->SetDictionary("mid", mid);
+    root->SetDictionary("mid", CefDictionaryValue::Create());
+    auto mid = root->GetDictionary("mid");
     mid->SetList("deep", CefListValue::Create());
     deep = mid->GetList("deep");
     deep->SetBinary(0, Binary({9}));
