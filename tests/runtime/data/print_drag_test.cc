@@ -60,14 +60,15 @@ TEST(PrintSettings, NumericSettingsKeepToTheirRanges) {
        [](CefPrintSettings* s) { return static_cast<int>(s->GetColorModel()); },
        {COLOR_MODEL_GRAY, COLOR_MODEL_UNKNOWN,
         COLOR_MODEL_PROCESSCOLORMODEL_RGB},
-       {-1, COLOR_MODEL_PROCESSCOLORMODEL_RGB + 1, INT_MAX}},
+       // Outside the list, yet values the enumeration can hold.
+       {COLOR_MODEL_PROCESSCOLORMODEL_RGB + 1, 31}},
       {"duplex mode",
        [](CefPrintSettings* s, int v) {
          s->SetDuplexMode(static_cast<cef_duplex_mode_t>(v));
        },
        [](CefPrintSettings* s) { return static_cast<int>(s->GetDuplexMode()); },
        {DUPLEX_MODE_LONG_EDGE, DUPLEX_MODE_UNKNOWN, DUPLEX_MODE_SHORT_EDGE},
-       {-2, DUPLEX_MODE_SHORT_EDGE + 1, INT_MIN}},
+       {-2, DUPLEX_MODE_SHORT_EDGE + 1, -4}},
   };
   for (const NumericSetting& setting : settings) {
     SCOPED_TRACE(setting.name);
