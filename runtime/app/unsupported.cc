@@ -4,7 +4,6 @@
 #include "include/capi/cef_browser_capi.h"
 #include "include/capi/cef_cookie_capi.h"
 #include "include/capi/cef_entry_capi.h"
-#include "include/capi/cef_process_message_capi.h"
 #include "include/capi/cef_request_capi.h"
 #include "include/capi/cef_request_context_capi.h"
 #include "include/capi/cef_response_capi.h"
@@ -103,11 +102,6 @@ cef_string_userfree_t cef_write_json(struct _cef_value_t* node,
                                      cef_json_writer_options_t options) {
   cefrt::ReleaseStruct(node);
   (void)options;
-  return nullptr;
-}
-
-cef_process_message_t* cef_process_message_create(const cef_string_t* name) {
-  (void)name;
   return nullptr;
 }
 

@@ -12,6 +12,7 @@
 #include "runtime/base/counted.h"
 #include "runtime/data/drag_data.h"
 #include "runtime/data/print_settings.h"
+#include "runtime/data/process_message.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ class NoLeaks : public testing::Test {
 
 using PrintSettingsObject = NoLeaks;
 using DragDataObject = NoLeaks;
+using ProcessMessageObject = NoLeaks;
 
 TEST_F(PrintSettingsObject, ReadOnlyRefusesEveryChangeAndCopiesAreWritable) {
   auto* settings = new cefrt::PrintSettings();
@@ -195,6 +197,35 @@ TEST_F(DragDataObject, ContentsGoIntoTheWriterAndTheWriterIsLetGo) {
   EXPECT_EQ(0u, d->get_file_contents(d, nullptr));
   EXPECT_EQ(u"", Take(d->get_file_name(d)));
   Release(d);
+}
+
+// A message that arrived lends its list read-only; its copy is the
+// program's to change.
+TEST_F(ProcessMessageObject, ArrivedMessageIsReadOnlyDownToItsList) {
+  cefrt::values::NodePtr args = cefrt::values::Node::NewList();
+  args->Append(cefrt::values::Node::NewInt(5));
+  cef_process_message_t* m =
+      (new cefrt::ProcessMessage(u"in", std::move(args), true))->Give();
+  EXPECT_EQ(1, m->is_read_only(m));
+  cef_list_value_t* list = m->get_argument_list(m);
+  ASSERT_TRUE(list);
+  EXPECT_EQ(1, list->is_read_only(list));
+  EXPECT_EQ(0, list->set_int(list, 0, 6));
+  EXPECT_EQ(0, list->set_int(list, 1, 6));
+  EXPECT_EQ(5, list->get_int(list, 0));
+  EXPECT_EQ(1u, list->get_size(list));
+
+  cef_process_message_t* copy = m->copy(m);
+  ASSERT_TRUE(copy);
+  EXPECT_EQ(0, copy->is_read_only(copy));
+  cef_list_value_t* copied = copy->get_argument_list(copy);
+  EXPECT_EQ(0, copied->is_read_only(copied));
+  EXPECT_EQ(1, copied->set_int(copied, 0, 6));
+  EXPECT_EQ(5, list->get_int(list, 0));
+  Release(copied);
+  Release(copy);
+  Release(list);
+  Release(m);
 }
 
 }  // namespace
