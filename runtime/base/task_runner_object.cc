@@ -21,14 +21,7 @@ class TaskRunnerObject : public CountedStruct<cef_task_runner_t> {
         tid_(tid),
         runner_(std::move(runner)) {
     cef_task_runner_t& c = s();
-    c.is_same = [](cef_task_runner_t* self,
-                   cef_task_runner_t* that) CEF_CALLBACK -> int {
-      TaskRunnerObject* a = Of(self);
-      TaskRunnerObject* b = Of(that);
-      const int same = a && b && a->runner_ == b->runner_ ? 1 : 0;
-      ReleaseStruct(that);
-      return same;
-    };
+    c.is_same = &IsSame;
     c.belongs_to_current_thread =
         [](cef_task_runner_t* self) CEF_CALLBACK -> int {
       return Of(self) && Of(self)->runner_->RunsOnCurrentThread() ? 1 : 0;
@@ -50,7 +43,20 @@ class TaskRunnerObject : public CountedStruct<cef_task_runner_t> {
  private:
   ~TaskRunnerObject() override = default;
 
+  static int CEF_CALLBACK IsSame(cef_task_runner_t* self,
+                                 cef_task_runner_t* that) {
+    TaskRunnerObject* a = Of(self);
+    TaskRunnerObject* b = Of(that);
+    const int same = a && b && a->runner_ == b->runner_ ? 1 : 0;
+    ReleaseStruct(that);
+    return same;
+  }
+
+  // Null for null and for a structure some other code made.
   static TaskRunnerObject* Of(cef_task_runner_t* s) {
+    if (!s || s->base.size != sizeof(cef_task_runner_t) ||
+        s->is_same != &IsSame)
+      return nullptr;
     return From<TaskRunnerObject>(s);
   }
 
