@@ -35,8 +35,7 @@ TEST(ProcessMessage, ArgumentListIsTheMessages) {
   EXPECT_EQ("first", args->GetString(0).ToUtf8());
   EXPECT_EQ(42, args->GetInt(1));
   EXPECT_TRUE(args->IsSame(m->GetArgumentList()));
-  // The list outlives nothing: it stays readable while the message lives,
-  // also after the first handle is gone.
+  // Dropping a handle leaves the list with the message.
   args = nullptr;
   EXPECT_EQ("first", m->GetArgumentList()->GetString(0).ToUtf8());
 }
