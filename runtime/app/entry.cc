@@ -151,6 +151,27 @@ std::filesystem::path ConfiguredUserDataPath() {
   return rt.initialized ? rt.user_data_dir : std::filesystem::path();
 }
 
+std::shared_ptr<TaskRunner> NamedThreadRunner(int tid) {
+  return RunnerFor(tid);
+}
+
+int CurrentNamedThread() {
+  std::shared_ptr<TaskRunner> runners[kThreadCount];
+  {
+    Runtime& rt = State();
+    std::lock_guard<std::mutex> lock(rt.mutex);
+    if (!rt.initialized)
+      return -1;
+    for (int i = 0; i < kThreadCount; ++i)
+      runners[i] = rt.runners[i];
+  }
+  for (int i = 0; i < kThreadCount; ++i) {
+    if (runners[i] && runners[i]->RunsOnCurrentThread())
+      return i;
+  }
+  return -1;
+}
+
 Clock::time_point RunDueUiTasks() {
   std::shared_ptr<TaskRunner> ui = RunnerFor(TID_UI);
   if (!ui || !ui->RunsOnCurrentThread())

@@ -3,8 +3,10 @@
 #define CEF_RUNTIME_RUNTIME_STATE_H_
 
 #include <filesystem>
+#include <memory>
 
 #include "runtime/base/message_pump.h"
+#include "runtime/base/task_runner.h"
 
 namespace cefrt {
 
@@ -16,6 +18,14 @@ std::filesystem::path ConfiguredUserDataPath();
 // dialogs) that keep the runtime's own loop from running; returns when the
 // next task is due. Only on the UI thread.
 Clock::time_point RunDueUiTasks();
+
+// The runner of a named thread (cef_thread_id_t), its worker started on
+// first use; null when not initialised or the id names no thread.
+std::shared_ptr<TaskRunner> NamedThreadRunner(int tid);
+
+// The named thread the caller is on, or -1 (also when not initialised).
+// Starts no thread.
+int CurrentNamedThread();
 
 }  // namespace cefrt
 

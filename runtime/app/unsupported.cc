@@ -3,15 +3,10 @@
 // objects it was handed, since it took them over.
 #include "include/capi/cef_browser_capi.h"
 #include "include/capi/cef_cookie_capi.h"
-#include "include/capi/cef_drag_data_capi.h"
 #include "include/capi/cef_entry_capi.h"
-#include "include/capi/cef_print_settings_capi.h"
-#include "include/capi/cef_process_message_capi.h"
 #include "include/capi/cef_request_capi.h"
 #include "include/capi/cef_request_context_capi.h"
 #include "include/capi/cef_response_capi.h"
-#include "include/capi/cef_stream_capi.h"
-#include "include/capi/cef_task_runner_capi.h"
 #include "include/capi/cef_v8_capi.h"
 #include "include/capi/cef_values_capi.h"
 #include "runtime/base/counted.h"
@@ -32,8 +27,6 @@ cef_cookie_manager_t* cef_cookie_manager_get_global_manager(
   cefrt::ReleaseStruct(callback);
   return nullptr;
 }
-
-cef_drag_data_t* cef_drag_data_create(void) { return nullptr; }
 
 int cef_begin_tracing(const cef_string_t* categories,
                       struct _cef_completion_callback_t* callback) {
@@ -107,13 +100,6 @@ cef_string_userfree_t cef_write_json(struct _cef_value_t* node,
   return nullptr;
 }
 
-cef_print_settings_t* cef_print_settings_create(void) { return nullptr; }
-
-cef_process_message_t* cef_process_message_create(const cef_string_t* name) {
-  (void)name;
-  return nullptr;
-}
-
 cef_post_data_t* cef_post_data_create(void) { return nullptr; }
 
 cef_post_data_element_t* cef_post_data_element_create(void) { return nullptr; }
@@ -141,27 +127,6 @@ cef_request_context_t* cef_request_context_get_global_context(void) {
 }
 
 cef_response_t* cef_response_create(void) { return nullptr; }
-
-cef_stream_writer_t* cef_stream_writer_create_for_file(
-    const cef_string_t* fileName) {
-  (void)fileName;
-  return nullptr;
-}
-
-cef_stream_writer_t* cef_stream_writer_create_for_handler(
-    struct _cef_write_handler_t* handler) {
-  cefrt::ReleaseStruct(handler);
-  return nullptr;
-}
-
-cef_task_runner_t* cef_task_runner_get_for_current_thread(void) {
-  return nullptr;
-}
-
-cef_task_runner_t* cef_task_runner_get_for_thread(cef_thread_id_t threadId) {
-  (void)threadId;
-  return nullptr;
-}
 
 cef_v8context_t* cef_v8context_get_current_context(void) { return nullptr; }
 
