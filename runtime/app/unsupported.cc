@@ -9,7 +9,6 @@
 #include "include/capi/cef_process_message_capi.h"
 #include "include/capi/cef_request_capi.h"
 #include "include/capi/cef_request_context_capi.h"
-#include "include/capi/cef_response_capi.h"
 #include "include/capi/cef_stream_capi.h"
 #include "include/capi/cef_task_runner_capi.h"
 #include "include/capi/cef_v8_capi.h"
@@ -124,12 +123,6 @@ cef_process_message_t* cef_process_message_create(const cef_string_t* name) {
   return nullptr;
 }
 
-cef_post_data_t* cef_post_data_create(void) { return nullptr; }
-
-cef_post_data_element_t* cef_post_data_element_create(void) { return nullptr; }
-
-cef_request_t* cef_request_create(void) { return nullptr; }
-
 cef_request_context_t* cef_create_context_shared(
     cef_request_context_t* other,
     struct _cef_request_context_handler_t* handler) {
@@ -149,8 +142,6 @@ cef_request_context_t* cef_request_context_create_context(
 cef_request_context_t* cef_request_context_get_global_context(void) {
   return nullptr;
 }
-
-cef_response_t* cef_response_create(void) { return nullptr; }
 
 cef_stream_writer_t* cef_stream_writer_create_for_file(
     const cef_string_t* fileName) {
