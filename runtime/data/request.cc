@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <new>
+#include <string_view>
 
 #include "runtime/base/capi_util.h"
 
@@ -93,17 +94,24 @@ void SetBytes(cef_post_data_element_t* s, size_t size, const void* bytes) {
 template <>
 void FillMembers(cef_post_data_element_t& c) {
   using S = cef_post_data_element_t;
-  c.is_read_only = [](S* s) CEF_CALLBACK { return member::ReadOnly<ElementFields>(s); };
+  c.is_read_only = [](S* s) CEF_CALLBACK {
+    return member::ReadOnly<ElementFields>(s);
+  };
   c.set_to_empty = [](S* s) CEF_CALLBACK { SetElement(s, UploadElement()); };
   c.set_to_file = [](S* s, const cef_string_t* name) CEF_CALLBACK {
     if (!BlankText(name))
       SetElement(s, UploadElement{PDE_TYPE_FILE, FromCef(name), {}});
   };
-  c.set_to_bytes = [](S* s, size_t size, const void* bytes) CEF_CALLBACK { SetBytes(s, size, bytes); };
+  c.set_to_bytes = [](S* s, size_t size, const void* bytes)
+                       CEF_CALLBACK { SetBytes(s, size, bytes); };
   c.get_type = [](S* s) CEF_CALLBACK { return ElementValue(s).type; };
-  c.get_file = [](S* s) CEF_CALLBACK { return Element::Of(s) ? NewUserFree(ElementValue(s).file) : nullptr; };
-  c.get_bytes_count = [](S* s) CEF_CALLBACK { return ElementValue(s).bytes.size(); };
-  c.get_bytes = [](S* s, size_t size, void* bytes) CEF_CALLBACK { return CopyBytes(s, size, bytes); };
+  c.get_file = [](S* s) CEF_CALLBACK {
+    return Element::Of(s) ? NewUserFree(ElementValue(s).file) : nullptr;
+  };
+  c.get_bytes_count = [](S* s)
+                          CEF_CALLBACK { return ElementValue(s).bytes.size(); };
+  c.get_bytes = [](S* s, size_t size, void* bytes)
+                    CEF_CALLBACK { return CopyBytes(s, size, bytes); };
 }
 
 namespace {
@@ -140,8 +148,9 @@ int ChangeElements(cef_post_data_t* s, cef_post_data_element_t* element,
     return 0;
   bool done = false;
   p->Write([&](PostDataFields& f) {
-    auto it = std::find_if(f.elements.begin(), f.elements.end(),
-                           [&](const Ref<Element>& x) { return x.get() == e.get(); });
+    auto it =
+        std::find_if(f.elements.begin(), f.elements.end(),
+                     [&](const Ref<Element>& x) { return x.get() == e.get(); });
     if (add && it == f.elements.end())
       f.elements.push_back(e);
     else if (!add && it != f.elements.end())
@@ -158,14 +167,21 @@ int ChangeElements(cef_post_data_t* s, cef_post_data_element_t* element,
 template <>
 void FillMembers(cef_post_data_t& c) {
   using S = cef_post_data_t;
-  c.is_read_only = [](S* s) CEF_CALLBACK { return member::ReadOnly<PostDataFields>(s); };
+  c.is_read_only = [](S* s) CEF_CALLBACK {
+    return member::ReadOnly<PostDataFields>(s);
+  };
   // Every element of upload data built here is kept.
   c.has_excluded_elements = [](S*) CEF_CALLBACK { return 0; };
   c.get_element_count = [](S* s) CEF_CALLBACK { return Elements(s).size(); };
-  c.get_elements = [](S* s, size_t* count, cef_post_data_element_t** out) CEF_CALLBACK { ListElements(s, count, out); };
-  c.remove_element = [](S* s, cef_post_data_element_t* e) CEF_CALLBACK { return ChangeElements(s, e, false); };
-  c.add_element = [](S* s, cef_post_data_element_t* e) CEF_CALLBACK { return ChangeElements(s, e, true); };
-  c.remove_elements = [](S* s) CEF_CALLBACK { member::Set(s, &PostDataFields::elements, {}); };
+  c.get_elements = [](S* s, size_t* count, cef_post_data_element_t** out)
+                       CEF_CALLBACK { ListElements(s, count, out); };
+  c.remove_element = [](S* s, cef_post_data_element_t* e)
+                         CEF_CALLBACK { return ChangeElements(s, e, false); };
+  c.add_element = [](S* s, cef_post_data_element_t* e)
+                      CEF_CALLBACK { return ChangeElements(s, e, true); };
+  c.remove_elements = [](S* s) CEF_CALLBACK {
+    member::Set(s, &PostDataFields::elements, {});
+  };
 }
 
 namespace {
@@ -219,28 +235,54 @@ void FillMembers(cef_request_t& c) {
   using S = cef_request_t;
   c.is_read_only = [](S* s) CEF_CALLBACK { return member::ReadOnly<RF>(s); };
   c.get_url = [](S* s) CEF_CALLBACK { return member::GetText(s, &RF::url); };
-  c.set_url = [](S* s, const cef_string_t* v) CEF_CALLBACK { member::SetText(s, &RF::url, v); };
+  c.set_url = [](S* s, const cef_string_t* v)
+                  CEF_CALLBACK { member::SetText(s, &RF::url, v); };
   c.get_method = [](S* s) CEF_CALLBACK -> cef_string_userfree_t {
     Request* r = Request::Of(s);
-    return r ? NewUserFree(r->Read([](const RF& f) { return f.Method(); })) : nullptr;
+    return r ? NewUserFree(r->Read([](const RF& f) { return f.Method(); }))
+             : nullptr;
   };
-  c.set_method = [](S* s, const cef_string_t* v) CEF_CALLBACK { member::SetText(s, &RF::method, v); };
-  c.set_referrer = [](S* s, const cef_string_t* url, cef_referrer_policy_t policy) CEF_CALLBACK { SetReferrer(s, url, policy); };
-  c.get_referrer_url = [](S* s) CEF_CALLBACK { return member::GetText(s, &RF::referrer_url); };
-  c.get_referrer_policy = [](S* s) CEF_CALLBACK { return member::Get(s, &RF::referrer_policy, REFERRER_POLICY_DEFAULT); };
+  c.set_method = [](S* s, const cef_string_t* v)
+                     CEF_CALLBACK { member::SetText(s, &RF::method, v); };
+  c.set_referrer =
+      [](S* s, const cef_string_t* url, cef_referrer_policy_t policy)
+          CEF_CALLBACK { SetReferrer(s, url, policy); };
+  c.get_referrer_url = [](S* s) CEF_CALLBACK {
+    return member::GetText(s, &RF::referrer_url);
+  };
+  c.get_referrer_policy = [](S* s) CEF_CALLBACK {
+    return member::Get(s, &RF::referrer_policy, REFERRER_POLICY_DEFAULT);
+  };
   c.get_post_data = [](S* s) CEF_CALLBACK { return GetPostData(s); };
-  c.set_post_data = [](S* s, cef_post_data_t* p) CEF_CALLBACK { SetPostData(s, p); };
-  c.get_header_map = [](S* s, cef_string_multimap_t m) CEF_CALLBACK { member::GetHeaders(s, &RF::headers, m); };
-  c.set_header_map = [](S* s, cef_string_multimap_t m) CEF_CALLBACK { member::SetHeaders(s, &RF::headers, m); };
-  c.set = [](S* s, const cef_string_t* url, const cef_string_t* method, cef_post_data_t* p,
-             cef_string_multimap_t m) CEF_CALLBACK { SetAll(s, url, method, p, m); };
+  c.set_post_data = [](S* s, cef_post_data_t* p)
+                        CEF_CALLBACK { SetPostData(s, p); };
+  c.get_header_map = [](S* s, cef_string_multimap_t m) CEF_CALLBACK {
+    member::GetHeaders(s, &RF::headers, m);
+  };
+  c.set_header_map = [](S* s, cef_string_multimap_t m) CEF_CALLBACK {
+    member::SetHeaders(s, &RF::headers, m);
+  };
+  c.set = [](S* s, const cef_string_t* url, const cef_string_t* method,
+             cef_post_data_t* p, cef_string_multimap_t m)
+              CEF_CALLBACK { SetAll(s, url, method, p, m); };
   c.get_flags = [](S* s) CEF_CALLBACK { return member::Get(s, &RF::flags, 0); };
-  c.set_flags = [](S* s, int flags) CEF_CALLBACK { member::Set(s, &RF::flags, flags); };
-  c.get_first_party_for_cookies = [](S* s) CEF_CALLBACK { return member::GetText(s, &RF::first_party_for_cookies); };
-  c.set_first_party_for_cookies = [](S* s, const cef_string_t* v) CEF_CALLBACK { member::SetText(s, &RF::first_party_for_cookies, v); };
-  c.get_resource_type = [](S* s) CEF_CALLBACK { return member::Get(s, &RF::resource_type, RT_SUB_RESOURCE); };
-  c.get_transition_type = [](S* s) CEF_CALLBACK { return member::Get(s, &RF::transition_type, TT_EXPLICIT); };
-  c.get_identifier = [](S* s) CEF_CALLBACK { return member::Get(s, &RF::identifier, uint64_t{0}); };
+  c.set_flags = [](S* s, int flags)
+                    CEF_CALLBACK { member::Set(s, &RF::flags, flags); };
+  c.get_first_party_for_cookies = [](S* s) CEF_CALLBACK {
+    return member::GetText(s, &RF::first_party_for_cookies);
+  };
+  c.set_first_party_for_cookies = [](S* s, const cef_string_t* v) CEF_CALLBACK {
+    member::SetText(s, &RF::first_party_for_cookies, v);
+  };
+  c.get_resource_type = [](S* s) CEF_CALLBACK {
+    return member::Get(s, &RF::resource_type, RT_SUB_RESOURCE);
+  };
+  c.get_transition_type = [](S* s) CEF_CALLBACK {
+    return member::Get(s, &RF::transition_type, TT_EXPLICIT);
+  };
+  c.get_identifier = [](S* s) CEF_CALLBACK {
+    return member::Get(s, &RF::identifier, uint64_t{0});
+  };
 }
 
 RequestData ReadRequest(cef_request_t* s) {
@@ -266,8 +308,10 @@ RequestData ReadRequest(cef_request_t* s) {
   // Each record is read under its own lock, one at a time.
   if (post) {
     data.has_upload = true;
-    for (const Ref<Element>& e : post->Read([](const PostDataFields& f) { return f.elements; }))
-      data.upload.push_back(e->Read([](const ElementFields& f) { return f.value; }));
+    for (const Ref<Element>& e :
+         post->Read([](const PostDataFields& f) { return f.elements; }))
+      data.upload.push_back(
+          e->Read([](const ElementFields& f) { return f.value; }));
   }
   return data;
 }
@@ -277,7 +321,8 @@ cef_request_t* NewReadOnlyRequest(const RequestData& data) {
   if (data.has_upload) {
     post = Ref<PostData>::Adopt(new PostData("cef_post_data_t"));
     for (const UploadElement& value : data.upload) {
-      Ref<Element> e = Ref<Element>::Adopt(new Element("cef_post_data_element_t"));
+      Ref<Element> e =
+          Ref<Element>::Adopt(new Element("cef_post_data_element_t"));
       e->Write([&](ElementFields& f) { f.value = value; });
       e->Freeze();
       post->Write([&](PostDataFields& f) { f.elements.push_back(e); });
@@ -323,6 +368,41 @@ bool UploadBody(const RequestData& data, std::string* body) {
         return false;
       body->append(bytes);
     }
+  }
+  return true;
+}
+
+namespace {
+
+bool IsToken(const std::u16string& text) {
+  if (text.empty())
+    return false;
+  for (char16_t c : text) {
+    const bool alnum = (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') ||
+                       (c >= u'A' && c <= u'Z');
+    if (!alnum && std::u16string_view(u"!#$%&'*+-.^_`|~").find(c) ==
+                      std::u16string_view::npos)
+      return false;
+  }
+  return true;
+}
+
+bool IsHeaderValue(const std::u16string& text) {
+  for (char16_t c : text) {
+    if (c == u'\r' || c == u'\n' || c == 0)
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool SendableRequest(const RequestData& data) {
+  if (!IsToken(data.method))
+    return false;
+  for (const auto& header : data.headers) {
+    if (!IsToken(header.first) || !IsHeaderValue(header.second))
+      return false;
   }
   return true;
 }

@@ -48,6 +48,11 @@ cef_request_t* NewReadOnlyRequest(const RequestData& data);
 // when an element is a file that cannot be read whole.
 bool UploadBody(const RequestData& data, std::string* body);
 
+// Whether the method is an HTTP token and every header a token name with a
+// value free of line breaks: anything else could forge more of the request
+// than the program meant to send.
+bool SendableRequest(const RequestData& data);
+
 // Refuses every later change to a response.
 void MakeReadOnly(cef_response_t* response);
 

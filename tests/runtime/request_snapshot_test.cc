@@ -2,7 +2,6 @@
 // read-only copy handlers are shown: built into its test directly, since
 // both are internal to the runtime.
 #include <gtest/gtest.h>
-
 #include <stdio.h>
 
 #include <filesystem>
@@ -105,6 +104,37 @@ TEST_F(RequestSnapshotTest, ALoadSeesEverythingTheProgramSet) {
   EXPECT_FALSE(empty.has_upload);
 }
 
+TEST_F(RequestSnapshotTest, OnlyWellFormedMethodsAndHeadersAreSent) {
+  struct Case {
+    const char16_t* method;
+    const char16_t* name;
+    const char16_t* value;
+    bool sendable;
+  };
+  const Case cases[] = {
+      {u"POST", u"X-Token", u"a b; c=\"d\"", true},
+      {u"M-SEARCH", u"Accept-Language", u"", true},
+      {u"GET / HTTP/1.1\r\nHost: x\r\n\r\nGET", u"X", u"1", false},
+      {u"GET", u"X-Evil", u"1\r\nCookie: stolen", false},
+      {u"GET", u"X-Evil", u"1\nSet: 2", false},
+      {u"GET", u"Bad Name", u"1", false},
+      {u"GET", u"Bad:Name", u"1", false},
+      {u"GET", u"", u"1", false},
+      {u"", u"X", u"1", false},
+  };
+  for (const Case& c : cases) {
+    RequestData data;
+    data.method = c.method;
+    data.headers = {{u"Accept", u"text/html"}, {c.name, c.value}};
+    EXPECT_EQ(c.sendable, cefrt::SendableRequest(data))
+        << cefrt::U16ToUtf8(c.method) << " / " << cefrt::U16ToUtf8(c.name);
+  }
+  // The value's NUL would cut the header short on the wire.
+  RequestData nul;
+  nul.headers = {{u"X", std::u16string(u"a\0b", 3)}};
+  EXPECT_FALSE(cefrt::SendableRequest(nul));
+}
+
 TEST_F(RequestSnapshotTest, FileElementsAreReadIntoTheBodyOrFailTheLoad) {
   const std::filesystem::path dir = std::filesystem::temp_directory_path();
   const std::filesystem::path present = dir / "cefrt_upload_present.bin";
@@ -112,10 +142,10 @@ TEST_F(RequestSnapshotTest, FileElementsAreReadIntoTheBodyOrFailTheLoad) {
     std::ofstream out(present, std::ios::binary);
     out.write("file\0part", 9);
   }
-  const std::u16string missing =
-      (dir / "cefrt_upload_missing.bin").u16string();
+  const std::u16string missing = (dir / "cefrt_upload_missing.bin").u16string();
 
-  cef_request_t* good = ProgramRequest(Bytes("head;"), File(present.u16string()));
+  cef_request_t* good =
+      ProgramRequest(Bytes("head;"), File(present.u16string()));
   std::string body;
   EXPECT_TRUE(cefrt::UploadBody(cefrt::ReadRequest(good), &body));
   EXPECT_EQ(std::string("head;file\0part", 14), body);

@@ -170,14 +170,17 @@ TEST(RequestTest, ScalarFieldsTakeValidValuesAndRefuseEmptyOrUnknownOnes) {
   // None of these may lose what was set above.
   request->SetURL("");
   request->SetReferrer("", REFERRER_POLICY_ALWAYS);
-  request->SetReferrer("http://elsewhere/", static_cast<cef_referrer_policy_t>(99));
+  request->SetReferrer("http://elsewhere/",
+                       static_cast<cef_referrer_policy_t>(7));
   request->SetFirstPartyForCookies("");
 
-  EXPECT_EQ("http://127.0.0.1:88/quillbook/loginIndex", request->GetURL().ToUtf8());
+  EXPECT_EQ("http://127.0.0.1:88/quillbook/loginIndex",
+            request->GetURL().ToUtf8());
   EXPECT_EQ("http://127.0.0.1:88/", request->GetReferrerURL().ToUtf8());
   EXPECT_EQ(REFERRER_POLICY_NEVER, request->GetReferrerPolicy());
   EXPECT_EQ(UR_FLAG_SKIP_CACHE | UR_FLAG_NO_RETRY_ON_5XX, request->GetFlags());
-  EXPECT_EQ("http://127.0.0.1:88/", request->GetFirstPartyForCookies().ToUtf8());
+  EXPECT_EQ("http://127.0.0.1:88/",
+            request->GetFirstPartyForCookies().ToUtf8());
 
   CefRefPtr<CefResponse> response = CefResponse::Create();
   response->SetStatus(404);
