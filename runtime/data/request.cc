@@ -397,6 +397,20 @@ bool IsHeaderValue(const std::u16string& text) {
 
 }  // namespace
 
+HeaderList JoinRepeatedHeaders(const HeaderList& headers) {
+  HeaderList joined;
+  for (const auto& header : headers) {
+    auto same = std::find_if(joined.begin(), joined.end(), [&](const auto& j) {
+      return SameHeaderName(j.first, header.first);
+    });
+    if (same == joined.end())
+      joined.push_back(header);
+    else
+      same->second += u", " + header.second;
+  }
+  return joined;
+}
+
 bool SendableRequest(const RequestData& data) {
   if (!IsToken(data.method))
     return false;

@@ -53,6 +53,11 @@ bool UploadBody(const RequestData& data, std::string* body);
 // than the program meant to send.
 bool SendableRequest(const RequestData& data);
 
+// One header per name (the first spelling), its values joined by ", " in
+// order: what HTTP takes repeated headers to mean, for views whose header
+// maps keep one value per name.
+HeaderList JoinRepeatedHeaders(const HeaderList& headers);
+
 // Refuses every later change to a response.
 void MakeReadOnly(cef_response_t* response);
 

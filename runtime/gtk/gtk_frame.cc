@@ -43,9 +43,10 @@ void GtkBrowser::LoadRequest(const RequestData& request) {
         FindHeader(request.headers, u"Referer").empty())
       soup_message_headers_replace(headers, "Referer",
                                    U16ToUtf8(request.referrer_url).c_str());
-    for (const auto& header : request.headers)
-      soup_message_headers_append(headers, U16ToUtf8(header.first).c_str(),
-                                  U16ToUtf8(header.second).c_str());
+    // The engine keeps one value per name: repeated ones go as one list.
+    for (const auto& header : JoinRepeatedHeaders(request.headers))
+      soup_message_headers_replace(headers, U16ToUtf8(header.first).c_str(),
+                                   U16ToUtf8(header.second).c_str());
   }
   pending_url_ = url;
   webkit_web_view_load_request(view_, r);

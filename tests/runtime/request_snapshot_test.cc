@@ -135,6 +135,15 @@ TEST_F(RequestSnapshotTest, OnlyWellFormedMethodsAndHeadersAreSent) {
   EXPECT_FALSE(cefrt::SendableRequest(nul));
 }
 
+TEST_F(RequestSnapshotTest, RepeatedHeadersJoinUnderTheFirstSpelling) {
+  EXPECT_EQ((HeaderList{{u"X-Probe", u"one, two, three"}, {u"Accept", u"*/*"}}),
+            cefrt::JoinRepeatedHeaders({{u"X-Probe", u"one"},
+                                        {u"Accept", u"*/*"},
+                                        {u"x-probe", u"two"},
+                                        {u"X-PROBE", u"three"}}));
+  EXPECT_TRUE(cefrt::JoinRepeatedHeaders({}).empty());
+}
+
 TEST_F(RequestSnapshotTest, FileElementsAreReadIntoTheBodyOrFailTheLoad) {
   const std::filesystem::path dir = std::filesystem::temp_directory_path();
   const std::filesystem::path present = dir / "cefrt_upload_present.bin";
