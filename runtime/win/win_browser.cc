@@ -479,7 +479,8 @@ void WinBrowser::LoadRequest(const RequestData& request) {
   nav.url = U16ToUtf8(request.url);
   nav.method = U16ToUtf8(request.method);
   nav.referrer = U16ToUtf8(request.referrer_url);
-  for (const auto& header : request.headers)
+  // WinHTTP keeps the last of repeated names: they go as one list.
+  for (const auto& header : JoinRepeatedHeaders(request.headers))
     nav.headers.emplace_back(U16ToUtf8(header.first), U16ToUtf8(header.second));
   int refusal = 0;
   if (!SendableRequest(request))
@@ -687,10 +688,11 @@ void WinBrowser::Commit(uint64_t load, const std::string& url,
   }
   if (closed() || load != load_)
     return;
+  // Over before the handler hears it: a load it starts aborts nothing.
+  loading_ = false;
   NotifyLoadEnd(status);
   if (closed() || load != load_)
     return;
-  loading_ = false;
   NotifyLoadingState();
 }
 

@@ -201,14 +201,16 @@ class Transfer : public HttpTransfer,
     return ERR_TIMED_OUT;
   }
 
-  // The program's headers, the runtime's Accept-Language and the body's
-  // type where the program named none. A body's type goes only with a body:
-  // not after a redirect turned the post into a GET.
+  // The program's headers, then the referrer, the runtime's Accept-Language
+  // and the body's type where the program named none. A body's type goes
+  // only with a body: not after a redirect turned the post into a GET. The
+  // referrer goes as a header: not every WinHTTP sends OpenRequest's.
   std::wstring RequestHeaders(const std::wstring& accept_language,
                               const std::string& method,
                               const std::string& body) const {
     const bool with_body = !body.empty() || method == "POST";
     bool own_language = false;
+    bool own_referrer = false;
     bool own_type = false;
     std::wstring out;
     for (const auto& header : request_.headers) {
@@ -219,11 +221,14 @@ class Transfer : public HttpTransfer,
           continue;
       }
       own_language = own_language || name == "accept-language";
+      own_referrer = own_referrer || name == "referer";
       out += WideFromUtf8(header.first) + L": " +
              WideFromUtf8(header.second) + L"\r\n";
     }
     if (!own_language)
       out = accept_language + out;
+    if (!own_referrer && !request_.referrer.empty())
+      out += L"Referer: " + WideFromUtf8(request_.referrer) + L"\r\n";
     if (with_body && !own_type && !request_.content_type.empty())
       out += L"Content-Type: " + WideFromUtf8(request_.content_type) + L"\r\n";
     return out;
@@ -288,10 +293,8 @@ class Transfer : public HttpTransfer,
     if (!connect_)
       return NetErrorForWinHttp(GetLastError());
     const std::wstring verb = WideFromUtf8(method);
-    const std::wstring referrer = WideFromUtf8(request_.referrer);
     request_handle_ = WinHttpOpenRequest(
-        connect_, verb.c_str(), path.c_str(), nullptr,
-        referrer.empty() ? WINHTTP_NO_REFERER : referrer.c_str(),
+        connect_, verb.c_str(), path.c_str(), nullptr, WINHTTP_NO_REFERER,
         WINHTTP_DEFAULT_ACCEPT_TYPES,
         parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0);
     if (!request_handle_)
