@@ -61,8 +61,13 @@ void SetElement(cef_post_data_element_t* s, UploadElement value) {
   member::Set(s, &ElementFields::value, std::move(value));
 }
 
-UploadElement ElementValue(cef_post_data_element_t* s) {
-  return member::Get(s, &ElementFields::value, UploadElement());
+// One part of the element, without copying its bytes.
+template <class T>
+T ElementPart(cef_post_data_element_t* s, T (*part)(const UploadElement&),
+              T fallback) {
+  Element* e = Element::Of(s);
+  return e ? e->Read([&](const ElementFields& f) { return part(f.value); })
+           : fallback;
 }
 
 size_t CopyBytes(cef_post_data_element_t* s, size_t size, void* bytes) {
@@ -104,12 +109,21 @@ void FillMembers(cef_post_data_element_t& c) {
   };
   c.set_to_bytes = [](S* s, size_t size, const void* bytes)
                        CEF_CALLBACK { SetBytes(s, size, bytes); };
-  c.get_type = [](S* s) CEF_CALLBACK { return ElementValue(s).type; };
-  c.get_file = [](S* s) CEF_CALLBACK {
-    return Element::Of(s) ? NewUserFree(ElementValue(s).file) : nullptr;
+  c.get_type = [](S* s) CEF_CALLBACK {
+    return ElementPart(
+        s, +[](const UploadElement& e) { return e.type; }, PDE_TYPE_EMPTY);
   };
-  c.get_bytes_count = [](S* s)
-                          CEF_CALLBACK { return ElementValue(s).bytes.size(); };
+  c.get_file = [](S* s) CEF_CALLBACK {
+    return Element::Of(s)
+               ? NewUserFree(ElementPart(
+                     s, +[](const UploadElement& e) { return e.file; },
+                     std::u16string()))
+               : nullptr;
+  };
+  c.get_bytes_count = [](S* s) CEF_CALLBACK {
+    return ElementPart(
+        s, +[](const UploadElement& e) { return e.bytes.size(); }, size_t{0});
+  };
   c.get_bytes = [](S* s, size_t size, void* bytes)
                     CEF_CALLBACK { return CopyBytes(s, size, bytes); };
 }
