@@ -31,8 +31,8 @@ inline bool BlankText(const cef_string_t* s) {
   return !s || !s->str || s->length == 0;
 }
 
-// Fills the structure's members for the record of that kind; one overload
-// per kind, next to its fields.
+// Fills the structure's members for the record of that kind; one
+// specialization per kind, next to its fields.
 template <class Struct>
 void FillMembers(Struct& s);
 
