@@ -4,9 +4,7 @@
 #include "include/capi/cef_browser_capi.h"
 #include "include/capi/cef_cookie_capi.h"
 #include "include/capi/cef_entry_capi.h"
-#include "include/capi/cef_request_capi.h"
 #include "include/capi/cef_request_context_capi.h"
-#include "include/capi/cef_response_capi.h"
 #include "include/capi/cef_v8_capi.h"
 #include "include/capi/cef_values_capi.h"
 #include "runtime/base/counted.h"
@@ -100,12 +98,6 @@ cef_string_userfree_t cef_write_json(struct _cef_value_t* node,
   return nullptr;
 }
 
-cef_post_data_t* cef_post_data_create(void) { return nullptr; }
-
-cef_post_data_element_t* cef_post_data_element_create(void) { return nullptr; }
-
-cef_request_t* cef_request_create(void) { return nullptr; }
-
 cef_request_context_t* cef_create_context_shared(
     cef_request_context_t* other,
     struct _cef_request_context_handler_t* handler) {
@@ -125,8 +117,6 @@ cef_request_context_t* cef_request_context_create_context(
 cef_request_context_t* cef_request_context_get_global_context(void) {
   return nullptr;
 }
-
-cef_response_t* cef_response_create(void) { return nullptr; }
 
 cef_v8context_t* cef_v8context_get_current_context(void) { return nullptr; }
 

@@ -18,6 +18,7 @@
 #include "runtime/base/capi_util.h"
 #include "runtime/base/counted.h"
 #include "runtime/browser/menu_model.h"
+#include "runtime/data/request.h"
 
 namespace cefrt {
 
@@ -104,6 +105,8 @@ class Browser : public CountedStruct<cef_browser_t> {
   // Frame.
   virtual std::u16string Url() = 0;
   virtual void LoadUrl(const std::string& url) = 0;
+  // A program's request, as the view can send it.
+  virtual void LoadRequest(const RequestData& request) = 0;
   virtual void LoadString(const std::string& html, const std::string& url) = 0;
   virtual void RunEditCommand(EditCommand command) = 0;
   virtual void GetSource(cef_string_visitor_t* visitor) = 0;  // releases it

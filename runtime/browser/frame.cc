@@ -58,8 +58,12 @@ Frame::Frame(Browser* browser)
     else
       ReleaseStruct(visitor);
   };
-  // Requests are the program's to build, and this runtime builds none.
-  c.load_request = [](S*, struct _cef_request_t* request) CEF_CALLBACK {
+  c.load_request = [](S* s, struct _cef_request_t* request) CEF_CALLBACK {
+    if (Browser* b = Live(s)) {
+      const RequestData data = ReadRequest(request);
+      if (!data.url.empty())
+        b->LoadRequest(data);
+    }
     ReleaseStruct(request);
   };
   c.load_url = [](S* s, const cef_string_t* url) CEF_CALLBACK {

@@ -38,6 +38,7 @@ class GtkBrowser : public Browser {
 
   std::u16string Url() override;
   void LoadUrl(const std::string& url) override;
+  void LoadRequest(const RequestData& request) override;
   void LoadString(const std::string& html, const std::string& url) override;
   void RunEditCommand(EditCommand command) override;
   void GetSource(cef_string_visitor_t* visitor) override;

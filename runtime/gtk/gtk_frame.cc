@@ -1,5 +1,9 @@
 // The frame's members on a WebKitWebView.
 #include "runtime/gtk/gtk_browser.h"
+
+#include <libsoup/soup.h>
+
+#include "runtime/base/function_task.h"
 #include "runtime/base/text.h"
 
 namespace cefrt {
@@ -12,6 +16,41 @@ std::u16string GtkBrowser::Url() {
 void GtkBrowser::LoadUrl(const std::string& url) {
   pending_url_ = url;
   webkit_web_view_load_uri(view_, url.c_str());
+}
+
+void GtkBrowser::LoadRequest(const RequestData& request) {
+  const std::string url = U16ToUtf8(request.url);
+  // WebKitGTK's load takes the caller's headers but always sends a GET
+  // without a body: another method or upload data is refused rather than
+  // sent as a different request.
+  const bool sendable = SendableRequest(request);
+  if (!sendable || request.method != u"GET" || request.has_upload) {
+    Ref<Browser> keep(this);
+    const int error = sendable ? ERR_NOT_IMPLEMENTED : ERR_INVALID_ARGUMENT;
+    PostToUi([keep, error, url] {
+      keep->NotifyLoadError(error,
+                            error == ERR_NOT_IMPLEMENTED
+                                ? u"This view sends only GET requests."
+                                : u"The request is not valid HTTP.",
+                            Utf8ToU16(url));
+    });
+    return;
+  }
+  WebKitURIRequest* r = webkit_uri_request_new(url.c_str());
+  // Null for addresses that are not HTTP, where headers mean nothing.
+  if (SoupMessageHeaders* headers = webkit_uri_request_get_http_headers(r)) {
+    if (!request.referrer_url.empty() &&
+        FindHeader(request.headers, u"Referer").empty())
+      soup_message_headers_replace(headers, "Referer",
+                                   U16ToUtf8(request.referrer_url).c_str());
+    // The engine keeps one value per name: repeated ones go as one list.
+    for (const auto& header : JoinRepeatedHeaders(request.headers))
+      soup_message_headers_replace(headers, U16ToUtf8(header.first).c_str(),
+                                   U16ToUtf8(header.second).c_str());
+  }
+  pending_url_ = url;
+  webkit_web_view_load_request(view_, r);
+  g_object_unref(r);
 }
 
 void GtkBrowser::LoadString(const std::string& html, const std::string& url) {

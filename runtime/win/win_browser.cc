@@ -474,6 +474,27 @@ void WinBrowser::LoadUrl(const std::string& url) {
   Navigate(std::move(nav));
 }
 
+void WinBrowser::LoadRequest(const RequestData& request) {
+  Navigation nav;
+  nav.url = U16ToUtf8(request.url);
+  nav.method = U16ToUtf8(request.method);
+  nav.referrer = U16ToUtf8(request.referrer_url);
+  // WinHTTP keeps the last of repeated names: they go as one list.
+  for (const auto& header : JoinRepeatedHeaders(request.headers))
+    nav.headers.emplace_back(U16ToUtf8(header.first), U16ToUtf8(header.second));
+  int refusal = 0;
+  if (!SendableRequest(request))
+    refusal = ERR_INVALID_ARGUMENT;
+  else if (!UploadBody(request, &nav.body))
+    refusal = ERR_FILE_NOT_FOUND;
+  if (refusal) {
+    BeginLoad(nav.url);
+    FailLoad(refusal, nav.url);
+    return;
+  }
+  Navigate(std::move(nav));
+}
+
 void WinBrowser::LoadString(const std::string& html, const std::string& url) {
   const uint64_t load = BeginLoad(url);
   Ref<Browser> keep(this);
@@ -533,6 +554,8 @@ void WinBrowser::Navigate(Navigation navigation) {
   request.method = navigation.method;
   request.body = navigation.body;
   request.content_type = navigation.content_type;
+  request.referrer = navigation.referrer;
+  request.headers = navigation.headers;
   transfer_ = HttpTransfer::Start(std::move(request),
                                   std::make_shared<PageSink>(id(), load, false));
   if (!transfer_) {
@@ -665,10 +688,11 @@ void WinBrowser::Commit(uint64_t load, const std::string& url,
   }
   if (closed() || load != load_)
     return;
+  // Over before the handler hears it: a load it starts aborts nothing.
+  loading_ = false;
   NotifyLoadEnd(status);
   if (closed() || load != load_)
     return;
-  loading_ = false;
   NotifyLoadingState();
 }
 

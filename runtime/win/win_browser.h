@@ -41,6 +41,7 @@ class WinBrowser : public Browser {
 
   std::u16string Url() override;
   void LoadUrl(const std::string& url) override;
+  void LoadRequest(const RequestData& request) override;
   void LoadString(const std::string& html, const std::string& url) override;
   void RunEditCommand(EditCommand command) override;
   void GetSource(cef_string_visitor_t* visitor) override;
@@ -84,6 +85,8 @@ class WinBrowser : public Browser {
     std::string method = "GET";
     std::string body;
     std::string content_type;
+    std::string referrer;
+    std::vector<std::pair<std::string, std::string>> headers;  // the program's
     HistoryStep step = HistoryStep::kNew;
   };
 

@@ -201,9 +201,42 @@ class Transfer : public HttpTransfer,
     return ERR_TIMED_OUT;
   }
 
+  // The program's headers, then the referrer, the runtime's Accept-Language
+  // and the body's type where the program named none. A body's type goes
+  // only with a body: not after a redirect turned the post into a GET. The
+  // referrer goes as a header: not every WinHTTP sends OpenRequest's.
+  std::wstring RequestHeaders(const std::wstring& accept_language,
+                              const std::string& method,
+                              const std::string& body) const {
+    const bool with_body = !body.empty() || method == "POST";
+    bool own_language = false;
+    bool own_referrer = false;
+    bool own_type = false;
+    std::wstring out;
+    for (const auto& header : request_.headers) {
+      const std::string name = AsciiLower(header.first);
+      if (name == "content-type") {
+        own_type = true;
+        if (!with_body)
+          continue;
+      }
+      own_language = own_language || name == "accept-language";
+      own_referrer = own_referrer || name == "referer";
+      out += WideFromUtf8(header.first) + L": " +
+             WideFromUtf8(header.second) + L"\r\n";
+    }
+    if (!own_language)
+      out = accept_language + out;
+    if (!own_referrer && !request_.referrer.empty())
+      out += L"Referer: " + WideFromUtf8(request_.referrer) + L"\r\n";
+    if (with_body && !own_type && !request_.content_type.empty())
+      out += L"Content-Type: " + WideFromUtf8(request_.content_type) + L"\r\n";
+    return out;
+  }
+
   // Sends one request; on success the response's headers are in.
   int Exchange(const std::string& target, const std::string& method,
-               const std::string& body, const std::string& content_type) {
+               const std::string& body) {
     CloseHandles();
     if (cancelled_)
       return ERR_ABORTED;
@@ -255,7 +288,7 @@ class Transfer : public HttpTransfer,
       if (!session.handle)
         return ERR_FAILED;
       connect_ = WinHttpConnect(session.handle, host.c_str(), parts.nPort, 0);
-      headers = session.accept_language;
+      headers = RequestHeaders(session.accept_language, method, body);
     }
     if (!connect_)
       return NetErrorForWinHttp(GetLastError());
@@ -283,8 +316,6 @@ class Transfer : public HttpTransfer,
     DWORD disable = WINHTTP_DISABLE_REDIRECTS;
     WinHttpSetOption(request_handle_, WINHTTP_OPTION_DISABLE_FEATURE, &disable,
                      sizeof(disable));
-    if (!body.empty() || method == "POST")
-      headers += L"Content-Type: " + WideFromUtf8(content_type) + L"\r\n";
     if (cancelled_)
       return ERR_ABORTED;
     const DWORD size = static_cast<DWORD>(op_->body.size());
@@ -308,7 +339,7 @@ class Transfer : public HttpTransfer,
     DWORD status = 0;
     for (int redirects = 0;; ++redirects) {
       if (const int error =
-              Exchange(url, method, body, request_.content_type))
+              Exchange(url, method, body))
         return error;
       request = request_handle_;
       DWORD size = sizeof(status);

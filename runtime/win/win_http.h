@@ -8,6 +8,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "runtime/browser/browser_env.h"
 
@@ -17,7 +19,11 @@ struct HttpRequest {
   std::string url;  // absolute, http or https
   std::string method = "GET";
   std::string body;
-  std::string content_type;  // of the body
+  std::string content_type;  // of the body, unless `headers` name one
+  std::string referrer;
+  // The program's own, already checked to be well formed; they take the
+  // place of the runtime's Accept-Language and Content-Type.
+  std::vector<std::pair<std::string, std::string>> headers;
 };
 
 struct HttpResponse {

@@ -284,6 +284,55 @@ class WindowTest(unittest.TestCase):
             self.assertLessEqual(max(len(text) for _, text in controls), 4096)
             self.close_and_expect_exit_zero(s, window)
 
+    def test_an_embedders_own_post_carries_its_headers_and_body(self):
+        """The request probe (tests/e2e/request_probe.cc) loads a POST of
+        its own once its first page is in."""
+        if not ARGS.request_probe:
+            self.skipTest("no --request-probe")
+        recorded = []
+
+        class Echo(http.server.BaseHTTPRequestHandler):
+            def answer(self):
+                length = int(self.headers.get("Content-Length") or 0)
+                body = self.rfile.read(length) if length else b""
+                if self.path == "/echo":
+                    recorded.append((self.command, self.headers.items(),
+                                     body))
+                page = b"<html><head><title>probe</title></head></html>"
+                self.send_response(200)
+                self.send_header("Content-Type", "text/html")
+                self.send_header("Content-Length", str(len(page)))
+                self.end_headers()
+                self.wfile.write(page)
+
+            do_GET = do_POST = answer
+
+            def log_message(self, *args):
+                pass
+
+        with harness.Session(ARGS.request_probe, ARGS.source_dir, WINE,
+                             ARGS.artifacts, self._testMethodName) as s:
+            s.serve(Echo)
+            s.start_program(env={"PROBE_METHOD": "POST",
+                                 "PROBE_URL": "http://127.0.0.1:88/"})
+            code = s.wait_exit(FIRST_WINDOW_LIMIT)
+            with open(s.log_path("program"), errors="replace") as log:
+                output = log.read()
+            self.assertEqual(code, 0, output)
+            self.assertIn("load-end 200", output)
+        self.assertEqual(len(recorded), 1, recorded)
+        method, headers, body = recorded[0]
+        self.assertEqual(method, "POST")
+        self.assertEqual(body, b"first part;second part")
+
+        def values(name):
+            return [v for k, v in headers if k.lower() == name.lower()]
+        # Repeated names go as one list, in order.
+        self.assertEqual(values("X-Probe"), ["one, two"])
+        self.assertEqual(values("Content-Type"),
+                         ["text/plain; charset=utf-8"])
+        self.assertEqual(values("Referer"), ["http://127.0.0.1:88/start"])
+
     def test_an_error_without_a_body_shows_the_status_text_as_text(self):
         with self.session() as s:
             s.start_pages({
@@ -486,6 +535,8 @@ def main():
     parser.add_argument("--exe", required=True)
     parser.add_argument("--window-text", required=True,
                         help="window_text.exe, which reads what windows show")
+    parser.add_argument("--request-probe",
+                        help="tests/e2e/request_probe.cc, built for Windows")
     parser.add_argument("--source-dir", required=True)
     parser.add_argument("--artifacts", required=True)
     parser.add_argument("--prefix",
