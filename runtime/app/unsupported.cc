@@ -35,11 +35,6 @@ cef_cookie_manager_t* cef_cookie_manager_get_global_manager(
 
 cef_drag_data_t* cef_drag_data_create(void) { return nullptr; }
 
-struct _cef_binary_value_t* cef_base64decode(const cef_string_t* data) {
-  (void)data;
-  return nullptr;
-}
-
 int cef_begin_tracing(const cef_string_t* categories,
                       struct _cef_completion_callback_t* callback) {
   (void)categories;
@@ -234,18 +229,5 @@ cef_v8value_t* cef_v8value_create_uint(uint32_t value) {
 }
 
 cef_v8value_t* cef_v8value_create_undefined(void) { return nullptr; }
-
-cef_binary_value_t* cef_binary_value_create(const void* data,
-                                            size_t data_size) {
-  (void)data;
-  (void)data_size;
-  return nullptr;
-}
-
-cef_dictionary_value_t* cef_dictionary_value_create(void) { return nullptr; }
-
-cef_list_value_t* cef_list_value_create(void) { return nullptr; }
-
-cef_value_t* cef_value_create(void) { return nullptr; }
 
 }  // extern "C"

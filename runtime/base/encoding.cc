@@ -5,9 +5,25 @@
 #include <type_traits>
 
 #include "include/capi/cef_entry_capi.h"
+#include "runtime/base/base64.h"
 #include "runtime/base/text.h"
 
 namespace {
+
+const char kBase64Alphabet[] =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+int Base64Value(char16_t c) {
+  if (c >= u'A' && c <= u'Z')
+    return c - u'A';
+  if (c >= u'a' && c <= u'z')
+    return c - u'a' + 26;
+  if (c >= u'0' && c <= u'9')
+    return c - u'0' + 52;
+  if (c == u'+')
+    return 62;
+  return c == u'/' ? 63 : -1;
+}
 
 int HexValue(unsigned c) {
   if (c >= '0' && c <= '9')
@@ -64,11 +80,44 @@ Str Unescape(const Str& in, int rules) {
 
 }  // namespace
 
+namespace cefrt {
+
+bool Base64Decode(const std::u16string& text, std::vector<unsigned char>* out) {
+  out->clear();
+  size_t end = text.size();
+  if (end % 4 == 0) {
+    for (int pad = 0; pad < 2 && end > 0 && text[end - 1] == u'='; ++pad)
+      --end;
+  }
+  // One character left over holds less than a byte.
+  if (end % 4 == 1)
+    return false;
+  out->reserve(end / 4 * 3 + 2);
+  unsigned bits = 0;
+  int held = 0;
+  for (size_t i = 0; i < end; ++i) {
+    const int v = Base64Value(text[i]);
+    if (v < 0) {
+      out->clear();
+      return false;
+    }
+    bits = (bits << 6) | static_cast<unsigned>(v);
+    held += 6;
+    if (held >= 8) {
+      held -= 8;
+      out->push_back(static_cast<unsigned char>(bits >> held));
+      bits &= (1u << held) - 1;
+    }
+  }
+  return true;
+}
+
+}  // namespace cefrt
+
 cef_string_userfree_t cef_base64encode(const void* data, size_t data_size) {
   if (!data)
     return nullptr;
-  static const char kAlphabet[] =
-      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  const char* const kAlphabet = kBase64Alphabet;
   const auto* in = static_cast<const unsigned char*>(data);
   std::u16string out;
   out.reserve((data_size + 2) / 3 * 4);
