@@ -26,8 +26,8 @@ const std::string& Document() {
         out += ",\n";
       out += "{\"id\":" + n + ",\"name\":\"user " + n +
              " \xc3\xa9t\xc3\xa9 \xe7\x99\xbb\xe5\xbd\x95\",\"score\":" + n +
-             ".25,\"ratio\":0.1,\"big\":" + n +
-             "0000000000,\"active\":true,\"tags\":[\"a\",\"b\\n\",null],"
+             ".25,\"ratio\":0.1,\"big\":" +
+             std::to_string((i + 1) * 10000000000LL) + ",\"active\":true,\"tags\":[\"a\",\"b\\n\",null],"
              "\"nested\":{\"x\":[1,2,3],\"y\":{\"z\":-1.5e-7}}}";
     }
     return out + "]";
@@ -56,9 +56,9 @@ void BM_ParseWrite(benchmark::State& state) {
   for (auto _ : state) {
     CefString written =
         CefWriteJSON(CefParseJSON(text, JSON_PARSER_RFC), JSON_WRITER_DEFAULT);
-    if (written.empty())
+    if (written.IsEmpty())
       state.SkipWithError("nothing was written");
-    benchmark::DoNotOptimize(written.c_str());
+    benchmark::DoNotOptimize(written.Units());
   }
   SetBytes(state);
 }

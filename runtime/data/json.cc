@@ -541,49 +541,49 @@ class Writer {
   }
 
   void String(const std::u16string& text) {
-    static const char kHex[] = "0123456789abcdef";
     out_->push_back(u'"');
+    size_t plain = 0;  // start of the run not yet copied
     for (size_t i = 0; i < text.size(); ++i) {
       const char16_t c = text[i];
-      const char* escape = nullptr;
-      switch (c) {
-        case u'"': escape = "\\\""; break;
-        case u'\\': escape = "\\\\"; break;
-        case u'\b': escape = "\\b"; break;
-        case u'\f': escape = "\\f"; break;
-        case u'\n': escape = "\\n"; break;
-        case u'\r': escape = "\\r"; break;
-        case u'\t': escape = "\\t"; break;
-        default: break;
-      }
-      if (escape) {
-        Ascii(escape);
+      if (c >= 0x20 && c != u'"' && c != u'\\' && (c < 0xD800 || c > 0xDFFF) &&
+          c != 0x2028 && c != 0x2029)
+        continue;
+      // A surrogate pair passes as it is.
+      if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() &&
+          text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+        ++i;
         continue;
       }
-      bool plain = c >= 0x20 && c != 0x2028 && c != 0x2029;
-      if (c >= 0xD800 && c <= 0xDFFF) {
-        // A pair passes as it is; an unpaired surrogate is kept as an
-        // escape, which UTF-16 readers (JavaScript's among them) restore.
-        const bool pair = c <= 0xDBFF && i + 1 < text.size() &&
-                          text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
-        if (pair) {
-          out_->push_back(c);
-          out_->push_back(text[++i]);
-          continue;
-        }
-        plain = false;
-      }
-      if (plain) {
-        out_->push_back(c);
-        continue;
-      }
-      const char16_t escaped[] = {u'\\', u'u', char16_t(kHex[c >> 12]),
-                                  char16_t(kHex[(c >> 8) & 0xF]),
-                                  char16_t(kHex[(c >> 4) & 0xF]),
-                                  char16_t(kHex[c & 0xF])};
-      out_->append(escaped, 6);
+      out_->append(text, plain, i - plain);
+      plain = i + 1;
+      Escape(c);
     }
+    out_->append(text, plain, kNone);
     out_->push_back(u'"');
+  }
+
+  // Control characters, the quote and the backslash as JSON requires, the
+  // line and paragraph separators that scripts trip over, and an unpaired
+  // surrogate kept as an escape, which UTF-16 readers (JavaScript's among
+  // them) restore.
+  void Escape(char16_t c) {
+    static const char kHex[] = "0123456789abcdef";
+    switch (c) {
+      case u'"': return Ascii("\\\"");
+      case u'\\': return Ascii("\\\\");
+      case u'\b': return Ascii("\\b");
+      case u'\f': return Ascii("\\f");
+      case u'\n': return Ascii("\\n");
+      case u'\r': return Ascii("\\r");
+      case u'\t': return Ascii("\\t");
+      default: {
+        const char16_t escaped[] = {u'\\', u'u', char16_t(kHex[c >> 12]),
+                                    char16_t(kHex[(c >> 8) & 0xF]),
+                                    char16_t(kHex[(c >> 4) & 0xF]),
+                                    char16_t(kHex[c & 0xF])};
+        out_->append(escaped, 6);
+      }
+    }
   }
 
   // Pretty printing: each child on a line of its own, three blanks a level.
@@ -595,8 +595,7 @@ class Writer {
   }
 
   void Ascii(const char* text) {
-    while (*text)
-      out_->push_back(static_cast<char16_t>(*text++));
+    out_->append(text, text + std::char_traits<char>::length(text));
   }
 
   std::u16string* const out_;
