@@ -338,10 +338,11 @@ Failure Classify(const std::string& text, const TreeBuilder& builder) {
     return {JSON_UNEXPECTED_DATA_AFTER_ROOT, at};
   if (StartsWith(detail, "invalid string: forbidden character after") ||
       StartsWith(detail, "invalid string: '\\u'") ||
-      StartsWith(detail, "invalid string: surrogate"))
-    return {JSON_INVALID_ESCAPE, at};
-  if (StartsWith(detail, "invalid string: ill-formed UTF-8"))
-    return {JSON_UNSUPPORTED_ENCODING, at};
+      StartsWith(detail, "invalid string: surrogate")) {
+    // At the backslash that starts the escape.
+    const size_t backslash = at ? text.rfind('\\', at - 1) : kNone;
+    return {JSON_INVALID_ESCAPE, backslash != kNone ? backslash : at};
+  }
   if (at < text.size() && (text[at] == ']' || text[at] == '}')) {
     const size_t comma = CommaBefore(text, at);
     if (comma != kNone)
@@ -369,7 +370,7 @@ const char* const kErrorTexts[] = {
     "Trailing comma not allowed.",
     "Too much nesting.",
     "Unexpected data after root element.",
-    "Unsupported encoding. JSON must be UTF-8 (without unpaired surrogates).",
+    "Unsupported encoding: an unpaired surrogate.",
     "Dictionary keys must be quoted.",
 };
 static_assert(sizeof(kErrorTexts) / sizeof(kErrorTexts[0]) ==

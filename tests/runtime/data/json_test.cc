@@ -147,9 +147,11 @@ TEST(JsonTest, RefusalsNameTheErrorAndWhereItIs) {
       {u"{}\n\n  \"more\"", JSON_UNEXPECTED_DATA_AFTER_ROOT, 3, 3},
       // Columns count UTF-16 units: the emoji takes two.
       {u"\"\U0001F600\" 7", JSON_UNEXPECTED_DATA_AFTER_ROOT, 1, 6},
-      {u"[\"\\x\"]", JSON_INVALID_ESCAPE, 1, 4},
-      {u"\"\\u12G4\"", JSON_INVALID_ESCAPE, 1, 6},
-      {u"\"\\ud800\"", JSON_INVALID_ESCAPE, 1, 8},
+      // At the escape's backslash.
+      {u"[\"\\x\"]", JSON_INVALID_ESCAPE, 1, 3},
+      {u"\"\\u12G4\"", JSON_INVALID_ESCAPE, 1, 2},
+      {u"\"\\ud800\"", JSON_INVALID_ESCAPE, 1, 2},
+      {u"\"ab\\udc00\\ud800x\"", JSON_INVALID_ESCAPE, 1, 4},
       {u"[\"a\xD800\"]", JSON_UNSUPPORTED_ENCODING, 1, 4},
       {u"[\"\xDC00\"]", JSON_UNSUPPORTED_ENCODING, 1, 3},
       {std::u16string(101, u'[') + std::u16string(101, u']'),
@@ -379,6 +381,19 @@ TEST(JsonTest, WritingLeavesTheValueAsItWas) {
   EXPECT_TRUE(value->IsEqual(before));
   EXPECT_TRUE(value->GetDictionary()->HasKey("bin"));
   EXPECT_TRUE(CefWriteJSON(nullptr, JSON_WRITER_DEFAULT).IsEmpty());
+}
+
+// A value that outlived the tree it pointed into is invalid: nothing to
+// write, and nothing made up for it.
+TEST(JsonTest, AnInvalidValueWritesNothing) {
+  CefRefPtr<CefListValue> list = CefListValue::Create();
+  list->SetDictionary(0, CefDictionaryValue::Create());
+  CefRefPtr<CefValue> child = list->GetValue(0);
+  ASSERT_TRUE(child);
+  EXPECT_EQ(u"{}", Write(child));
+  list->Remove(0);
+  ASSERT_FALSE(child->IsValid());
+  EXPECT_TRUE(CefWriteJSON(child, JSON_WRITER_DEFAULT).IsEmpty());
 }
 
 }  // namespace
