@@ -180,7 +180,9 @@ struct ByIndex {
 // library's defaults.
 struct ReadType {
   using R = cef_value_type_t;
-  static R Read(bool, const NodePtr& c) { return c ? c->type() : VTYPE_INVALID; }
+  static R Read(bool, const NodePtr& c) {
+    return c ? c->type() : VTYPE_INVALID;
+  }
 };
 struct ReadBool {
   using R = int;
