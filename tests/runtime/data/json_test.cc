@@ -82,6 +82,8 @@ TEST(JsonTest, DocumentsReadAndRoundTrip) {
        u"\"\u00e9\U0001F600\\n\\u0001\\u2028/\\\"\\\\\""},
       {u"\"\u4e2d\u6587 \U0001F600\"", VTYPE_STRING,
        u"\"\u4e2d\u6587 \U0001F600\""},
+      {u"\"a\\u0000b\"", VTYPE_STRING, u"\"a\\u0000b\""},
+      {u"\uFEFF[1]", VTYPE_LIST, u"[1]"},  // a byte order mark before
       {deep, VTYPE_LIST, deep},
   };
   for (const Document& doc : kDocuments) {
