@@ -39,29 +39,34 @@ NodePtr Node::NewDictionary() { return Make(Dict{}); }
 NodePtr Node::NewList() { return Make(List{}); }
 
 Node::~Node() {
-  // Children held only here are emptied before they go, so each destructor
-  // below sees no children of its own; one held elsewhere for the moment
-  // simply becomes a root.
-  std::vector<NodePtr> doomed;
-  auto take = [&doomed](Node& node) {
-    if (Dict* dict = std::get_if<Dict>(&node.data_)) {
-      for (auto& entry : *dict)
-        doomed.push_back(std::move(entry.second));
-      dict->clear();
-    } else if (List* list = std::get_if<List>(&node.data_)) {
-      for (NodePtr& child : *list)
-        doomed.push_back(std::move(child));
-      list->clear();
-    }
+  // Children go to the queue of the outermost destructor running on this
+  // thread, which frees them one after another: each child's own destructor
+  // queues its children in turn, so depth never reaches the stack. A node is
+  // only emptied by its own destructor, once nothing can reach it any more.
+  static thread_local std::vector<NodePtr>* queue = nullptr;
+  std::vector<NodePtr> own;
+  std::vector<NodePtr>& out = queue ? *queue : own;
+  auto give = [&out](NodePtr& child) {
+    if (child)
+      child->parent_ = nullptr;  // one held elsewhere lives on as a root
+    out.push_back(std::move(child));
   };
-  take(*this);
-  while (!doomed.empty()) {
-    NodePtr child = std::move(doomed.back());
-    doomed.pop_back();
-    child->parent_ = nullptr;
-    if (child.use_count() == 1)
-      take(*child);
+  if (Dict* dict = std::get_if<Dict>(&data_)) {
+    for (auto& entry : *dict)
+      give(entry.second);
+  } else if (List* list = std::get_if<List>(&data_)) {
+    for (NodePtr& child : *list)
+      give(child);
   }
+  if (queue)
+    return;
+  queue = &own;
+  while (!own.empty()) {
+    // Freed at the end of the turn; its own children join the queue.
+    NodePtr child = std::move(own.back());
+    own.pop_back();
+  }
+  queue = nullptr;
 }
 
 cef_value_type_t Node::type() const {

@@ -11,9 +11,9 @@
 #include <utility>
 
 #include "include/capi/cef_entry_capi.h"
+#include "runtime/base/base64.h"
 #include "runtime/base/counted.h"
 #include "runtime/base/text.h"
-#include "runtime/base/base64.h"
 #include "runtime/data/value_tree.h"
 
 namespace cefrt {
@@ -45,8 +45,8 @@ class NodeLink {
   std::weak_ptr<Node> followed_;
 };
 
-// What the three container structures share; `Self` names the structure's
-// own is_valid member, which tells the runtime's structures from others.
+// What the binary, dictionary and list structures share. Each kind's own
+// is_valid function tells its structures from look-alikes (see Of).
 template <class Struct>
 class Handle : public CountedStruct<Struct> {
  public:
@@ -253,13 +253,15 @@ int CEF_CALLBACK RemoveAt(typename H::S* self, typename K::Arg key) {
 
 // The node a complex argument puts into `target` at the slot now holding
 // `current`: its own root when the argument owns one (the argument then
-// follows it inside), otherwise a copy, as also when the target lies inside
-// the argument's own tree.
-NodePtr Claim(NodeLink& link, const Node& target, const NodePtr* current) {
+// follows it inside), otherwise a copy; a copy also when the target lies
+// inside the argument's own tree, or the argument is read-only, whose data
+// must not become writable through its new parent.
+NodePtr Claim(NodeLink& link, bool read_only, const Node& target,
+              const NodePtr* current) {
   NodePtr n = link.get();
   if (!n || (current && *current == n))
     return n;
-  if (link.owns() && !n->parent() && !n->Contains(&target))
+  if (link.owns() && !read_only && !n->parent() && !n->Contains(&target))
     return link.Surrender();
   return DeepCopy(*n);
 }
@@ -296,7 +298,7 @@ struct FromStruct {
   static NodePtr Into(const Node& target, const NodePtr* current,
                       typename H::S* value) {
     H* h = Of<H>(value);
-    return h ? Claim(h->link(), target, current) : nullptr;
+    return h ? Claim(h->link(), h->read_only(), target, current) : nullptr;
   }
 };
 struct FromValue {
@@ -650,7 +652,7 @@ NodePtr FromValue::Into(const Node& target, const NodePtr* current,
   if (v->simple())
     return DeepCopy(*v->simple());
   NodeLink* link = v->held_link();
-  return link ? Claim(*link, target, current) : nullptr;
+  return link ? Claim(*link, v->read_only(), target, current) : nullptr;
 }
 
 template <class H>
