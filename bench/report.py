@@ -197,6 +197,23 @@ def micro_rows(table, results):
                   "≤ 4×, ≤ 2 s",
                   ratio <= 4 and seconds(large) <= 2)
 
+    # JSON: read into value objects (and written back) through the entry
+    # wrappers, against nlohmann's own document from the same text; the
+    # runtime reads with nlohmann's reader, so the gap is the value objects,
+    # UTF-16 and the writer.
+    for prefix, figure, floor_name in (
+            ("json/parse_10MB", "JSON, 10 MB: read into values",
+             "nlohmann's parse"),
+            ("json/parse_write_10MB", "JSON, 10 MB: read and written back",
+             "nlohmann's parse and dump")):
+        measured, floor = pair(prefix)
+        if not (measured and floor):
+            table.missing.append(prefix)
+            continue
+        table.add(figure, fmt_time(seconds(measured)),
+                  "%s (%s)" % (fmt_time(seconds(floor)), floor_name),
+                  seconds(measured) / seconds(floor))
+
 
 def program_rows(table, results):
     program, minimal = results.get("program"), results.get("minimal")

@@ -52,23 +52,6 @@ void cef_is_web_plugin_unstable(
   cefrt::ReleaseStruct(callback);
 }
 
-struct _cef_value_t* cef_parse_json(const cef_string_t* json_string,
-                                    cef_json_parser_options_t options) {
-  (void)json_string;
-  (void)options;
-  return nullptr;
-}
-
-struct _cef_value_t* cef_parse_jsonand_return_error(
-    const cef_string_t* json_string, cef_json_parser_options_t options,
-    cef_json_parser_error_t* error_code_out, cef_string_t* error_msg_out) {
-  (void)json_string;
-  (void)options;
-  (void)error_code_out;
-  (void)error_msg_out;
-  return nullptr;
-}
-
 int cef_register_extension(const cef_string_t* extension_name,
                            const cef_string_t* javascript_code,
                            struct _cef_v8handler_t* handler) {
@@ -89,13 +72,6 @@ int cef_register_scheme_handler_factory(
 
 void cef_visit_web_plugin_info(struct _cef_web_plugin_info_visitor_t* visitor) {
   cefrt::ReleaseStruct(visitor);
-}
-
-cef_string_userfree_t cef_write_json(struct _cef_value_t* node,
-                                     cef_json_writer_options_t options) {
-  cefrt::ReleaseStruct(node);
-  (void)options;
-  return nullptr;
 }
 
 cef_request_context_t* cef_create_context_shared(
