@@ -373,6 +373,39 @@ class BinaryHandle : public Handle<cef_binary_value_t> {
   }
 };
 
+// The members a dictionary (by key) and a list (by index) share.
+template <class H, class K>
+void FillContainerMembers(typename H::S& c) {
+  c.is_valid = &H::IsValid;
+  c.is_owned = &IsOwnedOf<H>;
+  c.is_read_only = &IsReadOnlyOf<H>;
+  c.is_same = &IsSameOf<H>;
+  c.is_equal = &IsEqualOf<H>;
+  c.get_size = &SizeOf<H>;
+  c.clear = &ClearOf<H>;
+  c.remove = &RemoveAt<H, K>;
+  c.get_type = &GetAt<H, K, ReadType>;
+  c.get_value = &GetAt<H, K, ReadValue>;
+  c.get_bool = &GetAt<H, K, ReadBool>;
+  c.get_int = &GetAt<H, K, ReadInt>;
+  c.get_double = &GetAt<H, K, ReadDouble>;
+  c.get_string = &GetAt<H, K, ReadString>;
+  c.get_binary = &GetAt<H, K, ReadBinary>;
+  c.get_dictionary = &GetAt<H, K, ReadDict>;
+  c.get_list = &GetAt<H, K, ReadList>;
+  c.set_value = &SetAt<H, K, FromValue, cef_value_t*>;
+  c.set_null = &SetAt<H, K, Simple<MakeNull>>;
+  c.set_bool = &SetAt<H, K, Simple<MakeBool>, int>;
+  c.set_int = &SetAt<H, K, Simple<MakeInt>, int>;
+  c.set_double = &SetAt<H, K, Simple<MakeDouble>, double>;
+  c.set_string = &SetAt<H, K, Simple<MakeString>, const cef_string_t*>;
+  c.set_binary =
+      &SetAt<H, K, FromStruct<BinaryHandle>, cef_binary_value_t*>;
+  c.set_dictionary =
+      &SetAt<H, K, FromStruct<DictHandle>, cef_dictionary_value_t*>;
+  c.set_list = &SetAt<H, K, FromStruct<ListHandle>, cef_list_value_t*>;
+}
+
 class DictHandle : public Handle<cef_dictionary_value_t> {
  public:
   static int CEF_CALLBACK IsValid(S* self) {
@@ -384,19 +417,13 @@ class DictHandle : public Handle<cef_dictionary_value_t> {
     using H = DictHandle;
     using K = ByKey;
     S& d = s();
-    d.is_valid = &IsValid;
-    d.is_owned = &IsOwnedOf<H>;
-    d.is_read_only = &IsReadOnlyOf<H>;
-    d.is_same = &IsSameOf<H>;
-    d.is_equal = &IsEqualOf<H>;
+    FillContainerMembers<H, K>(d);
     d.copy = [](S* self, int exclude_empty_children) CEF_CALLBACK -> S* {
       NodePtr n = NodeBehind<H>(self);
       return n ? New<H>(NodeLink::Own(DeepCopy(*n, exclude_empty_children)),
                         false)
                : nullptr;
     };
-    d.get_size = &SizeOf<H>;
-    d.clear = &ClearOf<H>;
     d.has_key = &HasAt<H, K>;
     d.get_keys = [](S* self, cef_string_list_t keys) CEF_CALLBACK -> int {
       NodePtr n = NodeBehind<H>(self);
@@ -412,27 +439,6 @@ class DictHandle : public Handle<cef_dictionary_value_t> {
       }
       return 1;
     };
-    d.remove = &RemoveAt<H, K>;
-    d.get_type = &GetAt<H, K, ReadType>;
-    d.get_value = &GetAt<H, K, ReadValue>;
-    d.get_bool = &GetAt<H, K, ReadBool>;
-    d.get_int = &GetAt<H, K, ReadInt>;
-    d.get_double = &GetAt<H, K, ReadDouble>;
-    d.get_string = &GetAt<H, K, ReadString>;
-    d.get_binary = &GetAt<H, K, ReadBinary>;
-    d.get_dictionary = &GetAt<H, K, ReadDict>;
-    d.get_list = &GetAt<H, K, ReadList>;
-    d.set_value = &SetAt<H, K, FromValue, cef_value_t*>;
-    d.set_null = &SetAt<H, K, Simple<MakeNull>>;
-    d.set_bool = &SetAt<H, K, Simple<MakeBool>, int>;
-    d.set_int = &SetAt<H, K, Simple<MakeInt>, int>;
-    d.set_double = &SetAt<H, K, Simple<MakeDouble>, double>;
-    d.set_string = &SetAt<H, K, Simple<MakeString>, const cef_string_t*>;
-    d.set_binary =
-        &SetAt<H, K, FromStruct<BinaryHandle>, cef_binary_value_t*>;
-    d.set_dictionary =
-        &SetAt<H, K, FromStruct<DictHandle>, cef_dictionary_value_t*>;
-    d.set_list = &SetAt<H, K, FromStruct<ListHandle>, cef_list_value_t*>;
   }
 };
 
@@ -447,11 +453,7 @@ class ListHandle : public Handle<cef_list_value_t> {
     using H = ListHandle;
     using K = ByIndex;
     S& l = s();
-    l.is_valid = &IsValid;
-    l.is_owned = &IsOwnedOf<H>;
-    l.is_read_only = &IsReadOnlyOf<H>;
-    l.is_same = &IsSameOf<H>;
-    l.is_equal = &IsEqualOf<H>;
+    FillContainerMembers<H, K>(l);
     l.copy = [](S* self) CEF_CALLBACK -> S* {
       NodePtr n = NodeBehind<H>(self);
       return n ? New<H>(NodeLink::Own(DeepCopy(*n)), false) : nullptr;
@@ -461,29 +463,6 @@ class ListHandle : public Handle<cef_list_value_t> {
       NodePtr n = h ? h->writable() : nullptr;
       return n && n->Resize(size) ? 1 : 0;
     };
-    l.get_size = &SizeOf<H>;
-    l.clear = &ClearOf<H>;
-    l.remove = &RemoveAt<H, K>;
-    l.get_type = &GetAt<H, K, ReadType>;
-    l.get_value = &GetAt<H, K, ReadValue>;
-    l.get_bool = &GetAt<H, K, ReadBool>;
-    l.get_int = &GetAt<H, K, ReadInt>;
-    l.get_double = &GetAt<H, K, ReadDouble>;
-    l.get_string = &GetAt<H, K, ReadString>;
-    l.get_binary = &GetAt<H, K, ReadBinary>;
-    l.get_dictionary = &GetAt<H, K, ReadDict>;
-    l.get_list = &GetAt<H, K, ReadList>;
-    l.set_value = &SetAt<H, K, FromValue, cef_value_t*>;
-    l.set_null = &SetAt<H, K, Simple<MakeNull>>;
-    l.set_bool = &SetAt<H, K, Simple<MakeBool>, int>;
-    l.set_int = &SetAt<H, K, Simple<MakeInt>, int>;
-    l.set_double = &SetAt<H, K, Simple<MakeDouble>, double>;
-    l.set_string = &SetAt<H, K, Simple<MakeString>, const cef_string_t*>;
-    l.set_binary =
-        &SetAt<H, K, FromStruct<BinaryHandle>, cef_binary_value_t*>;
-    l.set_dictionary =
-        &SetAt<H, K, FromStruct<DictHandle>, cef_dictionary_value_t*>;
-    l.set_list = &SetAt<H, K, FromStruct<ListHandle>, cef_list_value_t*>;
   }
 };
 

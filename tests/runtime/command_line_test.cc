@@ -14,20 +14,9 @@
 
 namespace {
 
+using rt_test::InitializeStrict;
 using rt_test::Str;
 using rt_test::TakeUserFree;
-
-// Initialises the runtime so that a leak at shut-down ends the process.
-void InitializeStrict() {
-#if defined(_WIN32)
-  _putenv_s("CEFRT_STRICT_SHUTDOWN", "1");
-#else
-  setenv("CEFRT_STRICT_SHUTDOWN", "1", 1);
-#endif
-  cef_settings_t settings = {};
-  settings.size = sizeof(settings);
-  cef_initialize(nullptr, &settings, nullptr, nullptr);
-}
 
 // Holds one command line and releases it at the end of the test.
 class Line {

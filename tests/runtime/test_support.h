@@ -2,17 +2,34 @@
 #ifndef CEF_TESTS_RUNTIME_TEST_SUPPORT_H_
 #define CEF_TESTS_RUNTIME_TEST_SUPPORT_H_
 
+#include <stdlib.h>
+
 #include <atomic>
 #include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "include/capi/cef_app_capi.h"
 #include "include/capi/cef_entry_capi.h"
 #include "include/capi/cef_string_capi.h"
 #include "include/capi/cef_task_capi.h"
 
 namespace rt_test {
+
+// Initialises the runtime so that a leak at shut-down ends the process; true
+// when the runtime started.
+inline bool InitializeStrict() {
+#if defined(_WIN32)
+  _putenv_s("CEFRT_STRICT_SHUTDOWN", "1");
+#else
+  setenv("CEFRT_STRICT_SHUTDOWN", "1", 1);
+#endif
+  cef_settings_t settings = {};
+  settings.size = sizeof(settings);
+  settings.no_sandbox = 1;
+  return cef_initialize(nullptr, &settings, nullptr, nullptr) == 1;
+}
 
 // Owns one cef_string_t for the duration of a test.
 class Str {
