@@ -1,6 +1,11 @@
-// A plain data object: its fields behind one lock, the read-only switch that
-// the copies handed to a program's handlers carry, and the C members that
-// read or write a single field, so that each member is one line.
+// The frame of the runtime's plain data objects (requests, upload data,
+// responses, printer settings, drag data, process messages): their fields
+// behind one lock, the read-only switch that the copies lent to a program's
+// handlers carry, and the member shapes they share, so that each structure
+// member is one line.
+//
+// A kind derives from DataObject<Struct, State> and points its structure's
+// members at the shapes below (or at its own functions) in its constructor.
 #ifndef CEF_RUNTIME_DATA_DATA_OBJECT_H_
 #define CEF_RUNTIME_DATA_DATA_OBJECT_H_
 
@@ -12,14 +17,22 @@
 #include "runtime/base/counted.h"
 #include "runtime/base/log.h"
 #include "runtime/base/text.h"
+#include "runtime/data/headers.h"
 
 namespace cefrt {
+
+inline bool BlankText(const cef_string_t* s) {
+  return !s || !s->str || s->length == 0;
+}
 
 template <class Struct, class State>
 class DataObject : public CountedStruct<Struct> {
  public:
-  static DataObject* Of(Struct* s) {
-    return CountedStruct<Struct>::template From<DataObject>(s);
+  // The object behind a structure of this kind, as the frame or as the kind
+  // itself; null for null.
+  template <class Impl = DataObject>
+  static Impl* Of(Struct* s) {
+    return CountedStruct<Struct>::template From<Impl>(s);
   }
 
   State Snapshot() const {
@@ -31,7 +44,7 @@ class DataObject : public CountedStruct<Struct> {
     std::lock_guard<std::mutex> lock(mutex_);
     return f(static_cast<const State&>(state_));
   }
-  // Refused, with a log line, once the object is read-only.
+  // Applies `f` unless the object is read-only; refused with a log line.
   template <class F>
   bool Write(F&& f) {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -55,40 +68,35 @@ class DataObject : public CountedStruct<Struct> {
     return read_only_;
   }
 
-  // C members over one field of the state.
+  // One field of the structure's object; `fallback` answers for null.
+  template <class T>
+  static T Get(Struct* self, T State::*field, T fallback) {
+    DataObject* o = Of(self);
+    return o ? o->Read([field](const State& s) { return s.*field; })
+             : fallback;
+  }
+  // A null structure, or a read-only object, keeps what it has.
+  template <class T>
+  static void Set(Struct* self, T State::*field, T value) {
+    if (DataObject* o = Of(self))
+      o->Write([&](State& s) { s.*field = std::move(value); });
+  }
+
+  // Member shapes. A null structure answers the library's default (null, 0,
+  // false); a refused change leaves the object as it was.
   static int CEF_CALLBACK IsValid(Struct* self) { return Of(self) ? 1 : 0; }
   static int CEF_CALLBACK ReadOnly(Struct* self) {
-    return Of(self) && Of(self)->IsReadOnly() ? 1 : 0;
-  }
-  template <std::u16string State::*Field>
-  static cef_string_userfree_t CEF_CALLBACK GetString(Struct* self) {
     DataObject* o = Of(self);
-    return o ? NewUserFree(o->Read([](const State& s) { return s.*Field; }))
-             : nullptr;
+    return o && o->IsReadOnly() ? 1 : 0;
   }
-  // A null record clears the field.
-  template <std::u16string State::*Field>
-  static void CEF_CALLBACK SetString(Struct* self, const cef_string_t* text) {
-    if (DataObject* o = Of(self)) {
-      std::u16string value = FromCef(text);
-      o->Write([&](State& s) { s.*Field = std::move(value); });
-    }
-  }
-  template <bool State::*Field>
-  static int CEF_CALLBACK GetFlag(Struct* self) {
-    DataObject* o = Of(self);
-    return o && o->Read([](const State& s) { return s.*Field; }) ? 1 : 0;
-  }
-  template <bool State::*Field>
-  static void CEF_CALLBACK SetFlag(Struct* self, int on) {
-    if (DataObject* o = Of(self))
-      o->Write([on](State& s) { s.*Field = on != 0; });
-  }
-  // `Fallback` answers for a null object.
+
   template <typename T, T State::*Field, T Fallback>
   static T CEF_CALLBACK GetValue(Struct* self) {
-    DataObject* o = Of(self);
-    return o ? o->Read([](const State& s) { return s.*Field; }) : Fallback;
+    return Get(self, Field, Fallback);
+  }
+  template <typename T, T State::*Field>
+  static void CEF_CALLBACK SetValue(Struct* self, T value) {
+    Set(self, Field, value);
   }
   // A value outside [Min, Max] is refused and the field keeps its value.
   template <typename T, T State::*Field, T Min, T Max>
@@ -103,7 +111,52 @@ class DataObject : public CountedStruct<Struct> {
                 std::string(o->kind()) + ": value out of range; ignored");
       return;
     }
-    o->Write([value](State& s) { s.*Field = value; });
+    Set(self, Field, value);
+  }
+
+  template <bool State::*Field>
+  static int CEF_CALLBACK GetFlag(Struct* self) {
+    return Get(self, Field, false) ? 1 : 0;
+  }
+  template <bool State::*Field>
+  static void CEF_CALLBACK SetFlag(Struct* self, int on) {
+    Set(self, Field, on != 0);
+  }
+
+  template <std::u16string State::*Field>
+  static cef_string_userfree_t CEF_CALLBACK GetString(Struct* self) {
+    return Of(self) ? NewUserFree(Get(self, Field, std::u16string()))
+                    : nullptr;
+  }
+  // Two ways with an empty or null value, as the library has them: fields
+  // a program may take back (printer name, drag contents) are cleared by
+  // it...
+  template <std::u16string State::*Field>
+  static void CEF_CALLBACK SetStringOrClear(Struct* self,
+                                            const cef_string_t* text) {
+    if (Of(self))
+      Set(self, Field, FromCef(text));
+  }
+  // ... while the fields of requests and responses refuse it and keep
+  // their value.
+  template <std::u16string State::*Field>
+  static void CEF_CALLBACK SetNonEmptyString(Struct* self,
+                                             const cef_string_t* text) {
+    if (!BlankText(text))
+      Set(self, Field, FromCef(text));
+  }
+
+  // Header lists to and from the caller's multimap, which the reader finds
+  // holding only the object's headers.
+  template <HeaderList State::*Field>
+  static void CEF_CALLBACK GetHeaders(Struct* self, cef_string_multimap_t map) {
+    if (Of(self) && map)
+      WriteMultimap(Get(self, Field, HeaderList()), map);
+  }
+  template <HeaderList State::*Field>
+  static void CEF_CALLBACK SetHeaders(Struct* self, cef_string_multimap_t map) {
+    if (map)
+      Set(self, Field, ReadMultimap(map));
   }
 
  protected:

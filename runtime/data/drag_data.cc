@@ -105,12 +105,12 @@ DragData::DragData(DragState state)
   c.get_file_name = &GetString<&DragState::file_name>;
   c.get_file_contents = &GetFileContents;
   c.get_file_names = &GetFileNames;
-  c.set_link_url = &SetString<&DragState::link_url>;
-  c.set_link_title = &SetString<&DragState::link_title>;
-  c.set_link_metadata = &SetString<&DragState::link_metadata>;
-  c.set_fragment_text = &SetString<&DragState::fragment_text>;
-  c.set_fragment_html = &SetString<&DragState::fragment_html>;
-  c.set_fragment_base_url = &SetString<&DragState::fragment_base_url>;
+  c.set_link_url = &SetStringOrClear<&DragState::link_url>;
+  c.set_link_title = &SetStringOrClear<&DragState::link_title>;
+  c.set_link_metadata = &SetStringOrClear<&DragState::link_metadata>;
+  c.set_fragment_text = &SetStringOrClear<&DragState::fragment_text>;
+  c.set_fragment_html = &SetStringOrClear<&DragState::fragment_html>;
+  c.set_fragment_base_url = &SetStringOrClear<&DragState::fragment_base_url>;
   c.reset_file_contents = &ResetFileContents;
   c.add_file = &AddFile;
 }

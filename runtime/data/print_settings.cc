@@ -104,7 +104,7 @@ PrintSettings::PrintSettings(PrintState state)
   c.set_orientation = &SetFlag<&PrintState::landscape>;
   c.is_landscape = &GetFlag<&PrintState::landscape>;
   c.set_printer_printable_area = &SetPrintableArea;
-  c.set_device_name = &SetString<&PrintState::device_name>;
+  c.set_device_name = &SetStringOrClear<&PrintState::device_name>;
   c.get_device_name = &GetString<&PrintState::device_name>;
   c.set_dpi = &SetInRange<int, &PrintState::dpi, 1, INT_MAX>;
   c.get_dpi = &GetValue<int, &PrintState::dpi, 0>;

@@ -6,12 +6,17 @@
 
 #include "include/capi/cef_process_message_capi.h"
 #include "include/capi/cef_values_capi.h"
-#include "runtime/base/counted.h"
+#include "runtime/data/data_object.h"
 #include "runtime/data/value_tree.h"
 
 namespace cefrt {
 
-class ProcessMessage : public CountedStruct<cef_process_message_t> {
+struct MessageState {
+  std::u16string name;
+};
+
+class ProcessMessage
+    : public DataObject<cef_process_message_t, MessageState> {
  public:
   // Takes `arguments`, a root list node. A read-only message (one that
   // arrived) hands out a read-only list.
@@ -24,8 +29,6 @@ class ProcessMessage : public CountedStruct<cef_process_message_t> {
   // The message's own list, with one new reference.
   cef_list_value_t* Arguments() const;
 
-  const std::u16string name_;
-  const bool read_only_;
   // A list whose one entry is the arguments, so that the list handed out is
   // owned by the message: set into another container it is copied, never
   // taken away.

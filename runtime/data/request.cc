@@ -16,12 +16,26 @@ namespace {
 struct ElementFields {
   UploadElement value;
 };
-using Element = Record<ElementFields, cef_post_data_element_t>;
+
+class Element : public DataObject<cef_post_data_element_t, ElementFields> {
+ public:
+  explicit Element(ElementFields fields = ElementFields());
+
+ private:
+  ~Element() override = default;
+};
 
 struct PostDataFields {
   std::vector<Ref<Element>> elements;
 };
-using PostData = Record<PostDataFields, cef_post_data_t>;
+
+class PostData : public DataObject<cef_post_data_t, PostDataFields> {
+ public:
+  explicit PostData(PostDataFields fields = PostDataFields());
+
+ private:
+  ~PostData() override = default;
+};
 
 struct RequestFields {
   std::u16string url;
@@ -42,12 +56,19 @@ struct RequestFields {
     return post_data ? u"POST" : u"GET";
   }
 };
-using Request = Record<RequestFields, cef_request_t>;
+
+class Request : public DataObject<cef_request_t, RequestFields> {
+ public:
+  explicit Request(RequestFields fields = RequestFields());
+
+ private:
+  ~Request() override = default;
+};
 
 // Takes over the reference that came with a structure from the program.
 template <class Impl, class Struct>
 Ref<Impl> Adopt(Struct* s) {
-  return Ref<Impl>::Adopt(Impl::Of(s));
+  return Ref<Impl>::Adopt(Impl::template Of<Impl>(s));
 }
 
 bool ValidPolicy(cef_referrer_policy_t policy) {
@@ -58,20 +79,20 @@ bool ValidPolicy(cef_referrer_policy_t policy) {
 // Upload elements.
 
 void SetElement(cef_post_data_element_t* s, UploadElement value) {
-  member::Set(s, &ElementFields::value, std::move(value));
+  Element::Set(s, &ElementFields::value, std::move(value));
 }
 
 // One part of the element, without copying its bytes.
 template <class T>
 T ElementPart(cef_post_data_element_t* s, T (*part)(const UploadElement&),
               T fallback) {
-  Element* e = Element::Of(s);
+  auto* e = Element::Of(s);
   return e ? e->Read([&](const ElementFields& f) { return part(f.value); })
            : fallback;
 }
 
 size_t CopyBytes(cef_post_data_element_t* s, size_t size, void* bytes) {
-  Element* e = Element::Of(s);
+  auto* e = Element::Of(s);
   if (!e || !bytes)
     return 0;
   return e->Read([&](const ElementFields& f) {
@@ -96,12 +117,11 @@ void SetBytes(cef_post_data_element_t* s, size_t size, const void* bytes) {
 
 }  // namespace
 
-template <>
-void FillMembers(cef_post_data_element_t& c) {
+Element::Element(ElementFields fields)
+    : DataObject("cef_post_data_element_t", std::move(fields)) {
   using S = cef_post_data_element_t;
-  c.is_read_only = [](S* s) CEF_CALLBACK {
-    return member::ReadOnly<ElementFields>(s);
-  };
+  cef_post_data_element_t& c = s();
+  c.is_read_only = &ReadOnly;
   c.set_to_empty = [](S* s) CEF_CALLBACK { SetElement(s, UploadElement()); };
   c.set_to_file = [](S* s, const cef_string_t* name) CEF_CALLBACK {
     if (!BlankText(name))
@@ -133,7 +153,8 @@ namespace {
 // Upload data.
 
 std::vector<Ref<Element>> Elements(cef_post_data_t* s) {
-  return member::Get(s, &PostDataFields::elements, std::vector<Ref<Element>>());
+  return PostData::Get(s, &PostDataFields::elements,
+                       std::vector<Ref<Element>>());
 }
 
 void ListElements(cef_post_data_t* s, size_t* count,
@@ -157,7 +178,7 @@ void ListElements(cef_post_data_t* s, size_t* count,
 int ChangeElements(cef_post_data_t* s, cef_post_data_element_t* element,
                    bool add) {
   Ref<Element> e = Adopt<Element>(element);
-  PostData* p = PostData::Of(s);
+  auto* p = PostData::Of(s);
   if (!p || !e)
     return 0;
   bool done = false;
@@ -178,12 +199,11 @@ int ChangeElements(cef_post_data_t* s, cef_post_data_element_t* element,
 
 }  // namespace
 
-template <>
-void FillMembers(cef_post_data_t& c) {
+PostData::PostData(PostDataFields fields)
+    : DataObject("cef_post_data_t", std::move(fields)) {
   using S = cef_post_data_t;
-  c.is_read_only = [](S* s) CEF_CALLBACK {
-    return member::ReadOnly<PostDataFields>(s);
-  };
+  cef_post_data_t& c = s();
+  c.is_read_only = &ReadOnly;
   // Every element of upload data built here is kept.
   c.has_excluded_elements = [](S*) CEF_CALLBACK { return 0; };
   c.get_element_count = [](S* s) CEF_CALLBACK { return Elements(s).size(); };
@@ -194,7 +214,7 @@ void FillMembers(cef_post_data_t& c) {
   c.add_element = [](S* s, cef_post_data_element_t* e)
                       CEF_CALLBACK { return ChangeElements(s, e, true); };
   c.remove_elements = [](S* s) CEF_CALLBACK {
-    member::Set(s, &PostDataFields::elements, {});
+    Set(s, &PostDataFields::elements, {});
   };
 }
 
@@ -206,7 +226,7 @@ using RF = RequestFields;
 
 void SetReferrer(cef_request_t* s, const cef_string_t* url,
                  cef_referrer_policy_t policy) {
-  Request* r = Request::Of(s);
+  auto* r = Request::Of(s);
   if (!r || BlankText(url) || !ValidPolicy(policy))
     return;
   r->Write([&](RF& f) {
@@ -216,21 +236,21 @@ void SetReferrer(cef_request_t* s, const cef_string_t* url,
 }
 
 cef_post_data_t* GetPostData(cef_request_t* s) {
-  Ref<PostData> p = member::Get(s, &RF::post_data, Ref<PostData>());
+  Ref<PostData> p = Request::Get(s, &RF::post_data, Ref<PostData>());
   return p ? p->Share() : nullptr;
 }
 
 void SetPostData(cef_request_t* s, cef_post_data_t* post_data) {
   Ref<PostData> p = Adopt<PostData>(post_data);
   if (p)
-    member::Set(s, &RF::post_data, std::move(p));
+    Request::Set(s, &RF::post_data, std::move(p));
 }
 
 void SetAll(cef_request_t* s, const cef_string_t* url,
             const cef_string_t* method, cef_post_data_t* post_data,
             cef_string_multimap_t headers) {
   Ref<PostData> p = Adopt<PostData>(post_data);
-  Request* r = Request::Of(s);
+  auto* r = Request::Of(s);
   if (!r || BlankText(url) || BlankText(method))
     return;
   HeaderList list = ReadMultimap(headers);
@@ -244,64 +264,49 @@ void SetAll(cef_request_t* s, const cef_string_t* url,
 
 }  // namespace
 
-template <>
-void FillMembers(cef_request_t& c) {
+Request::Request(RequestFields fields)
+    : DataObject("cef_request_t", std::move(fields)) {
   using S = cef_request_t;
-  c.is_read_only = [](S* s) CEF_CALLBACK { return member::ReadOnly<RF>(s); };
-  c.get_url = [](S* s) CEF_CALLBACK { return member::GetText(s, &RF::url); };
-  c.set_url = [](S* s, const cef_string_t* v)
-                  CEF_CALLBACK { member::SetText(s, &RF::url, v); };
+  cef_request_t& c = s();
+  c.is_read_only = &ReadOnly;
+  c.get_url = &GetString<&RF::url>;
+  c.set_url = &SetNonEmptyString<&RF::url>;
   c.get_method = [](S* s) CEF_CALLBACK -> cef_string_userfree_t {
-    Request* r = Request::Of(s);
+    auto* r = Of(s);
     return r ? NewUserFree(r->Read([](const RF& f) { return f.Method(); }))
              : nullptr;
   };
-  c.set_method = [](S* s, const cef_string_t* v)
-                     CEF_CALLBACK { member::SetText(s, &RF::method, v); };
+  c.set_method = &SetNonEmptyString<&RF::method>;
   c.set_referrer =
       [](S* s, const cef_string_t* url, cef_referrer_policy_t policy)
           CEF_CALLBACK { SetReferrer(s, url, policy); };
-  c.get_referrer_url = [](S* s) CEF_CALLBACK {
-    return member::GetText(s, &RF::referrer_url);
-  };
-  c.get_referrer_policy = [](S* s) CEF_CALLBACK {
-    return member::Get(s, &RF::referrer_policy, REFERRER_POLICY_DEFAULT);
-  };
+  c.get_referrer_url = &GetString<&RF::referrer_url>;
+  c.get_referrer_policy =
+      &GetValue<cef_referrer_policy_t, &RF::referrer_policy,
+                REFERRER_POLICY_DEFAULT>;
   c.get_post_data = [](S* s) CEF_CALLBACK { return GetPostData(s); };
   c.set_post_data = [](S* s, cef_post_data_t* p)
                         CEF_CALLBACK { SetPostData(s, p); };
-  c.get_header_map = [](S* s, cef_string_multimap_t m) CEF_CALLBACK {
-    member::GetHeaders(s, &RF::headers, m);
-  };
-  c.set_header_map = [](S* s, cef_string_multimap_t m) CEF_CALLBACK {
-    member::SetHeaders(s, &RF::headers, m);
-  };
+  c.get_header_map = &GetHeaders<&RF::headers>;
+  c.set_header_map = &SetHeaders<&RF::headers>;
   c.set = [](S* s, const cef_string_t* url, const cef_string_t* method,
              cef_post_data_t* p, cef_string_multimap_t m)
               CEF_CALLBACK { SetAll(s, url, method, p, m); };
-  c.get_flags = [](S* s) CEF_CALLBACK { return member::Get(s, &RF::flags, 0); };
-  c.set_flags = [](S* s, int flags)
-                    CEF_CALLBACK { member::Set(s, &RF::flags, flags); };
-  c.get_first_party_for_cookies = [](S* s) CEF_CALLBACK {
-    return member::GetText(s, &RF::first_party_for_cookies);
-  };
-  c.set_first_party_for_cookies = [](S* s, const cef_string_t* v) CEF_CALLBACK {
-    member::SetText(s, &RF::first_party_for_cookies, v);
-  };
-  c.get_resource_type = [](S* s) CEF_CALLBACK {
-    return member::Get(s, &RF::resource_type, RT_SUB_RESOURCE);
-  };
-  c.get_transition_type = [](S* s) CEF_CALLBACK {
-    return member::Get(s, &RF::transition_type, TT_EXPLICIT);
-  };
-  c.get_identifier = [](S* s) CEF_CALLBACK {
-    return member::Get(s, &RF::identifier, uint64_t{0});
-  };
+  c.get_flags = &GetValue<int, &RF::flags, 0>;
+  c.set_flags = &SetValue<int, &RF::flags>;
+  c.get_first_party_for_cookies = &GetString<&RF::first_party_for_cookies>;
+  c.set_first_party_for_cookies =
+      &SetNonEmptyString<&RF::first_party_for_cookies>;
+  c.get_resource_type =
+      &GetValue<cef_resource_type_t, &RF::resource_type, RT_SUB_RESOURCE>;
+  c.get_transition_type =
+      &GetValue<cef_transition_type_t, &RF::transition_type, TT_EXPLICIT>;
+  c.get_identifier = &GetValue<uint64_t, &RF::identifier, 0>;
 }
 
 RequestData ReadRequest(cef_request_t* s) {
   RequestData data;
-  Request* r = Request::Of(s);
+  auto* r = Request::Of(s);
   if (!r)
     return data;
   Ref<PostData> post;
@@ -333,30 +338,27 @@ RequestData ReadRequest(cef_request_t* s) {
 cef_request_t* NewReadOnlyRequest(const RequestData& data) {
   Ref<PostData> post;
   if (data.has_upload) {
-    post = Ref<PostData>::Adopt(new PostData("cef_post_data_t"));
+    post = Ref<PostData>::Adopt(new PostData());
     for (const UploadElement& value : data.upload) {
-      Ref<Element> e =
-          Ref<Element>::Adopt(new Element("cef_post_data_element_t"));
-      e->Write([&](ElementFields& f) { f.value = value; });
+      Ref<Element> e = Ref<Element>::Adopt(new Element(ElementFields{value}));
       e->Freeze();
       post->Write([&](PostDataFields& f) { f.elements.push_back(e); });
     }
     post->Freeze();
   }
-  Request* r = new Request("cef_request_t");
-  r->Write([&](RF& f) {
-    f.url = data.url;
-    f.method = data.method;
-    f.referrer_url = data.referrer_url;
-    f.referrer_policy = data.referrer_policy;
-    f.headers = data.headers;
-    f.post_data = post;
-    f.flags = data.flags;
-    f.first_party_for_cookies = data.first_party_for_cookies;
-    f.resource_type = data.resource_type;
-    f.transition_type = data.transition_type;
-    f.identifier = data.identifier;
-  });
+  RequestFields f;
+  f.url = data.url;
+  f.method = data.method;
+  f.referrer_url = data.referrer_url;
+  f.referrer_policy = data.referrer_policy;
+  f.headers = data.headers;
+  f.post_data = post;
+  f.flags = data.flags;
+  f.first_party_for_cookies = data.first_party_for_cookies;
+  f.resource_type = data.resource_type;
+  f.transition_type = data.transition_type;
+  f.identifier = data.identifier;
+  Request* r = new Request(std::move(f));
   r->Freeze();
   return r->Give();
 }
@@ -438,13 +440,13 @@ bool SendableRequest(const RequestData& data) {
 }  // namespace cefrt
 
 cef_request_t* cef_request_create(void) {
-  return (new cefrt::Request("cef_request_t"))->Give();
+  return (new cefrt::Request())->Give();
 }
 
 cef_post_data_t* cef_post_data_create(void) {
-  return (new cefrt::PostData("cef_post_data_t"))->Give();
+  return (new cefrt::PostData())->Give();
 }
 
 cef_post_data_element_t* cef_post_data_element_create(void) {
-  return (new cefrt::Element("cef_post_data_element_t"))->Give();
+  return (new cefrt::Element())->Give();
 }

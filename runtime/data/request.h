@@ -10,7 +10,7 @@
 
 #include "include/capi/cef_request_capi.h"
 #include "include/capi/cef_response_capi.h"
-#include "runtime/data/record.h"
+#include "runtime/data/data_object.h"
 
 namespace cefrt {
 

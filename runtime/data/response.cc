@@ -1,5 +1,5 @@
 #include "include/capi/cef_response_capi.h"
-#include "runtime/data/record.h"
+#include "runtime/data/data_object.h"
 #include "runtime/data/request.h"
 
 namespace cefrt {
@@ -12,11 +12,18 @@ struct ResponseFields {
   std::u16string mime_type;
   HeaderList headers;
 };
-using Response = Record<ResponseFields, cef_response_t>;
 using RF = ResponseFields;
 
+class Response : public DataObject<cef_response_t, ResponseFields> {
+ public:
+  Response();
+
+ private:
+  ~Response() override = default;
+};
+
 cef_string_userfree_t GetHeader(cef_response_t* s, const cef_string_t* name) {
-  Response* r = Response::Of(s);
+  auto* r = Response::Of(s);
   if (!r || BlankText(name))
     return nullptr;
   const std::u16string wanted = FromCef(name);
@@ -26,42 +33,28 @@ cef_string_userfree_t GetHeader(cef_response_t* s, const cef_string_t* name) {
 
 }  // namespace
 
-template <>
-void FillMembers(cef_response_t& c) {
-  using S = cef_response_t;
-  c.is_read_only = [](S* s) CEF_CALLBACK { return member::ReadOnly<RF>(s); };
-  c.get_status = [](S* s)
-                     CEF_CALLBACK { return member::Get(s, &RF::status, 0); };
-  c.set_status = [](S* s, int status)
-                     CEF_CALLBACK { member::Set(s, &RF::status, status); };
-  c.get_status_text = [](S* s) CEF_CALLBACK {
-    return member::GetText(s, &RF::status_text);
-  };
-  c.set_status_text = [](S* s, const cef_string_t* v) CEF_CALLBACK {
-    member::SetText(s, &RF::status_text, v);
-  };
-  c.get_mime_type = [](S* s) CEF_CALLBACK {
-    return member::GetText(s, &RF::mime_type);
-  };
-  c.set_mime_type = [](S* s, const cef_string_t* v)
-                        CEF_CALLBACK { member::SetText(s, &RF::mime_type, v); };
-  c.get_header = [](S* s, const cef_string_t* name)
+Response::Response() : DataObject("cef_response_t", ResponseFields()) {
+  cef_response_t& c = s();
+  c.is_read_only = &ReadOnly;
+  c.get_status = &GetValue<int, &RF::status, 0>;
+  c.set_status = &SetValue<int, &RF::status>;
+  c.get_status_text = &GetString<&RF::status_text>;
+  c.set_status_text = &SetNonEmptyString<&RF::status_text>;
+  c.get_mime_type = &GetString<&RF::mime_type>;
+  c.set_mime_type = &SetNonEmptyString<&RF::mime_type>;
+  c.get_header = [](cef_response_t* s, const cef_string_t* name)
                      CEF_CALLBACK { return GetHeader(s, name); };
-  c.get_header_map = [](S* s, cef_string_multimap_t m) CEF_CALLBACK {
-    member::GetHeaders(s, &RF::headers, m);
-  };
-  c.set_header_map = [](S* s, cef_string_multimap_t m) CEF_CALLBACK {
-    member::SetHeaders(s, &RF::headers, m);
-  };
+  c.get_header_map = &GetHeaders<&RF::headers>;
+  c.set_header_map = &SetHeaders<&RF::headers>;
 }
 
 void MakeReadOnly(cef_response_t* s) {
-  if (Response* r = Response::Of(s))
+  if (auto* r = Response::Of(s))
     r->Freeze();
 }
 
 }  // namespace cefrt
 
 cef_response_t* cef_response_create(void) {
-  return (new cefrt::Response("cef_response_t"))->Give();
+  return (new cefrt::Response())->Give();
 }

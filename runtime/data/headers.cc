@@ -1,6 +1,7 @@
-#include "runtime/data/record.h"
+#include "runtime/data/headers.h"
 
 #include "runtime/base/capi_util.h"
+#include "runtime/base/text.h"
 
 namespace cefrt {
 
