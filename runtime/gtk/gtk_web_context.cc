@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "runtime/gtk/gtk_browser.h"
+#include "runtime/gtk/gtk_schemes.h"
 #include "runtime/base/text.h"
 
 namespace cefrt {
@@ -65,6 +66,7 @@ WebKitWebContext* SharedWebContext() {
   }
   g_signal_connect(g_context, "download-started",
                    G_CALLBACK(OnDownloadStarted), nullptr);
+  ServeSchemesOn(g_context);
   return g_context;
 }
 
@@ -142,6 +144,7 @@ void ReleaseSharedWebContext() {
     return;
   g_signal_handlers_disconnect_by_func(
       g_context, reinterpret_cast<gpointer>(OnDownloadStarted), nullptr);
+  ForgetSchemesOf(g_context);
   g_object_unref(g_context);
   g_context = nullptr;
 }
