@@ -8,9 +8,19 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-}  // namespace
+void AppendUtf16(uint32_t cp, std::u16string* out) {
+  if (cp < 0x10000) {
+    out->push_back(static_cast<char16_t>(cp));
+  } else {
+    out->push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
+    out->push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
+  }
+}
 
-bool DecodeUtf8(const char* src, size_t len, std::u32string* out) {
+// Hands each code point to `emit`, so a caller that wants another encoding
+// needs no code-point string in between.
+template <class Out>
+bool DecodeUtf8Into(const char* src, size_t len, Out* out) {
   if (!src)
     return len == 0;
   const auto* s = reinterpret_cast<const unsigned char*>(src);
@@ -74,6 +84,12 @@ bool DecodeUtf8(const char* src, size_t len, std::u32string* out) {
   return clean;
 }
 
+}  // namespace
+
+bool DecodeUtf8(const char* src, size_t len, std::u32string* out) {
+  return DecodeUtf8Into(src, len, out);
+}
+
 bool DecodeUtf32(const wchar_t* src, size_t len, std::u32string* out) {
   if (!src)
     return len == 0;
@@ -128,22 +144,20 @@ void EncodeUtf8(const std::u32string& cps, std::string* out) {
 }
 
 void EncodeUtf16(const std::u32string& cps, std::u16string* out) {
-  for (char32_t c : cps) {
-    const uint32_t cp = c;
-    if (cp < 0x10000) {
-      out->push_back(static_cast<char16_t>(cp));
-    } else {
-      out->push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
-      out->push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
-    }
-  }
+  for (char32_t c : cps)
+    AppendUtf16(c, out);
 }
 
 std::u16string Utf8ToU16(const std::string& text) {
-  std::u32string cps;
-  DecodeUtf8(text.data(), text.size(), &cps);
+  // Straight into UTF-16: JSON and page text pass through here in bulk.
+  struct Sink {
+    std::u16string* s;
+    void push_back(char32_t cp) { AppendUtf16(cp, s); }
+  };
   std::u16string out;
-  EncodeUtf16(cps, &out);
+  out.reserve(text.size());
+  Sink sink{&out};
+  DecodeUtf8Into(text.data(), text.size(), &sink);
   return out;
 }
 

@@ -64,40 +64,6 @@ size_t ToUtf8(const char16_t* text, size_t length, std::string* out) {
   return kNone;
 }
 
-// The reader hands over only well-formed UTF-8; a truncated sequence would
-// still end in U+FFFD rather than a read past the end.
-std::u16string ToUtf16(const std::string& text) {
-  std::u16string out;
-  out.reserve(text.size());
-  const unsigned char* p = reinterpret_cast<const unsigned char*>(text.data());
-  const unsigned char* const end = p + text.size();
-  while (p < end) {
-    uint32_t c = *p;
-    if (c < 0x80) {
-      out.push_back(static_cast<char16_t>(c));
-      ++p;
-      continue;
-    }
-    const size_t n = c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-    if (n > static_cast<size_t>(end - p)) {
-      out.push_back(u'\xFFFD');
-      break;
-    }
-    c &= 0x3F >> (n - 1);
-    for (size_t k = 1; k < n; ++k)
-      c = (c << 6) | (p[k] & 0x3F);
-    p += n;
-    if (c >= 0x10000) {
-      c -= 0x10000;
-      out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-    } else {
-      out.push_back(static_cast<char16_t>(c));
-    }
-  }
-  return out;
-}
-
 // ---- Reading.
 
 bool IsSpace(char c) {
@@ -237,11 +203,13 @@ class TreeBuilder {
   bool number_float(number_float_t value, const string_t&) {
     return Add(Node::NewDouble(value));
   }
-  bool string(string_t& value) { return Add(Node::NewString(ToUtf16(value))); }
+  bool string(string_t& value) {
+    return Add(Node::NewString(Utf8ToU16(value)));
+  }
   bool binary(binary_t&) { return false; }  // JSON text has none
   bool start_object(std::size_t) { return Open(Node::NewDictionary()); }
   bool key(string_t& key) {
-    key_ = ToUtf16(key);
+    key_ = Utf8ToU16(key);
     return true;
   }
   bool end_object() { return Close(); }
