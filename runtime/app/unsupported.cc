@@ -94,6 +94,12 @@ cef_request_context_t* cef_request_context_get_global_context(void) {
   return nullptr;
 }
 
+}  // extern "C"
+
+// The Windows view does not serve script contexts and values yet.
+#if defined(_WIN32)
+extern "C" {
+
 cef_v8context_t* cef_v8context_get_current_context(void) { return nullptr; }
 
 cef_v8context_t* cef_v8context_get_entered_context(void) { return nullptr; }
@@ -157,3 +163,4 @@ cef_v8value_t* cef_v8value_create_uint(uint32_t value) {
 cef_v8value_t* cef_v8value_create_undefined(void) { return nullptr; }
 
 }  // extern "C"
+#endif  // defined(_WIN32)
