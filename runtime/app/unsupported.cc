@@ -52,15 +52,6 @@ void cef_is_web_plugin_unstable(
   cefrt::ReleaseStruct(callback);
 }
 
-int cef_register_extension(const cef_string_t* extension_name,
-                           const cef_string_t* javascript_code,
-                           struct _cef_v8handler_t* handler) {
-  (void)extension_name;
-  (void)javascript_code;
-  cefrt::ReleaseStruct(handler);
-  return 0;
-}
-
 int cef_register_scheme_handler_factory(
     const cef_string_t* scheme_name, const cef_string_t* domain_name,
     struct _cef_scheme_handler_factory_t* factory) {
@@ -99,6 +90,15 @@ cef_request_context_t* cef_request_context_get_global_context(void) {
 // The Windows view does not serve script contexts and values yet.
 #if defined(_WIN32)
 extern "C" {
+
+int cef_register_extension(const cef_string_t* extension_name,
+                           const cef_string_t* javascript_code,
+                           struct _cef_v8handler_t* handler) {
+  (void)extension_name;
+  (void)javascript_code;
+  cefrt::ReleaseStruct(handler);
+  return 0;
+}
 
 cef_v8context_t* cef_v8context_get_current_context(void) { return nullptr; }
 

@@ -482,6 +482,7 @@ void ConfigurePlatform(const BrowserEnvironment& env) {
 }
 
 void ShutdownPlatform() {
+  ReleaseExtensions();  // JavaScript extensions
   if (GtkInitialized())
     FilterToolkitEvents(false);
   LetClosedPagesFinish();

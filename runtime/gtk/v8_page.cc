@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "include/capi/cef_app_capi.h"
+#include "include/capi/cef_entry_capi.h"
 #include "runtime/app/runtime_state.h"
 #include "runtime/base/capi_util.h"
 #include "runtime/base/text.h"
@@ -64,7 +65,8 @@ constexpr const char kPageScript[] = R"JS((function() {
     return undefined;
   }
   function call(target, self, args, stack) {
-    var m = {doc: doc, id: target.id || 0, n: target.n || '', t: enc(self),
+    var m = {doc: doc, id: target.id || 0, x: target.x || 0, n: target.n || '',
+             t: enc(self),
              a: Array.prototype.map.call(args, enc), s: String(stack || '')};
     return channel.postMessage(m).then(dec, function(e) {
       throw new Error(e && e.message !== undefined ? e.message : String(e));
@@ -108,6 +110,10 @@ constexpr const char kPageScript[] = R"JS((function() {
     return {err: {m: 'Uncaught ' + text, l: o.line | 0, c: o.column | 0,
                   u: String(o.sourceURL || '')}};
   }
+  // The native functions of the program's extensions.
+  Object.defineProperty(window, '__cefrtExt', {value: function(x, n, self, args, stack) {
+    return call({x: x, n: n}, self, args, stack);
+  }});
   Object.defineProperty(window, '__cefrt', {value: function(d, op, args) {
     if (d !== doc) return {stale: true};
     try { return {ok: ops[op].apply(null, args)}; } catch (e) { return fail(e); }
@@ -122,6 +128,66 @@ constexpr const char kPageScript[] = R"JS((function() {
   });
   channel.postMessage({doc: doc, created: true});
 })();)JS";
+
+// The program's extensions: script every page runs at its start, whose
+// native functions call the extension's handler.
+struct Extension {
+  std::string name;
+  std::string code;
+  cef_v8handler_t* handler;  // one reference
+};
+
+std::vector<Extension>& Extensions() {
+  static auto* list = new std::vector<Extension>();
+  return *list;
+}
+
+bool IsIdentifierChar(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+         (c >= '0' && c <= '9') || c == '_' || c == '$';
+}
+
+// The extension's code with each "native function name(...);" declaration
+// turned into a function that calls the handler through the page's channel.
+std::string WithNativeStubs(const std::string& code, size_t extension) {
+  static const std::string kNative = "native function";
+  std::string out;
+  size_t pos = 0;
+  for (;;) {
+    size_t at = code.find(kNative, pos);
+    if (at == std::string::npos || (at > 0 && IsIdentifierChar(code[at - 1]))) {
+      if (at == std::string::npos) {
+        out += code.substr(pos);
+        return out;
+      }
+      out += code.substr(pos, at + 1 - pos);
+      pos = at + 1;
+      continue;
+    }
+    size_t p = at + kNative.size();
+    while (p < code.size() && (code[p] == ' ' || code[p] == '\t' || code[p] == '\n'))
+      ++p;
+    const size_t name_start = p;
+    while (p < code.size() && IsIdentifierChar(code[p]))
+      ++p;
+    const std::string name = code.substr(name_start, p - name_start);
+    const size_t close = code.find(')', p);
+    if (name.empty() || close == std::string::npos) {
+      out += code.substr(pos);
+      return out;
+    }
+    p = close + 1;
+    while (p < code.size() && (code[p] == ' ' || code[p] == '\t'))
+      ++p;
+    if (p < code.size() && code[p] == ';')
+      ++p;
+    out += code.substr(pos, at - pos);
+    out += "function " + name + "() { return window.__cefrtExt(" +
+           std::to_string(extension + 1) + ", " + JsonString(Utf8ToU16(name)) +
+           ", this, arguments, new Error().stack); }";
+    pos = p;
+  }
+}
 
 cef_render_process_handler_t* RenderProcessHandler() {
   cef_app_t* app = AppReference();
@@ -172,7 +238,27 @@ int Int(JSCValue* object, const char* name) {
   return out;
 }
 
+// The program registers its extensions once the engine is ready, before the
+// first page.
+void TellWebKitInitialized() {
+  static bool told = false;
+  if (told)
+    return;
+  told = true;
+  cef_render_process_handler_t* h = RenderProcessHandler();
+  if (Offers(h, &cef_render_process_handler_t::on_web_kit_initialized))
+    h->on_web_kit_initialized(h);
+  ReleaseStruct(h);
+}
+
 }  // namespace
+
+void ReleaseExtensions() {
+  std::vector<Extension> list = std::move(Extensions());
+  Extensions().clear();
+  for (Extension& e : list)
+    ReleaseStruct(e.handler);
+}
 
 V8Page::V8Page(GtkBrowser* browser, WebKitWebView* view,
                WebKitUserContentManager* content)
@@ -206,6 +292,7 @@ V8Page::V8Page(GtkBrowser* browser, WebKitWebView* view,
                      static_cast<V8Page*>(self)->ReleaseContext();
                    }),
                    this);
+  TellWebKitInitialized();
   InstallScript();
 }
 
@@ -215,10 +302,7 @@ V8Page::~V8Page() {
   g_signal_handlers_disconnect_by_data(content_, this);
   webkit_user_content_manager_unregister_script_message_handler(content_,
                                                                 kChannel);
-  if (script_) {
-    webkit_user_content_manager_remove_script(content_, script_);
-    webkit_user_script_unref(script_);
-  }
+  RemoveScripts();
 }
 
 void V8Page::InstallScript() {
@@ -228,14 +312,26 @@ void V8Page::InstallScript() {
   names += "]";
   std::string source = kPageScript;
   source.replace(source.find("PRE.forEach"), 3, names);
-  if (script_) {
-    webkit_user_content_manager_remove_script(content_, script_);
-    webkit_user_script_unref(script_);
+  RemoveScripts();
+  // In order: the page's half first, then each extension at global scope.
+  std::vector<std::string> sources = {source};
+  for (size_t i = 0; i < Extensions().size(); ++i)
+    sources.push_back(WithNativeStubs(Extensions()[i].code, i));
+  for (const std::string& text : sources) {
+    WebKitUserScript* script = webkit_user_script_new(
+        text.c_str(), WEBKIT_USER_CONTENT_INJECT_TOP_FRAME,
+        WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, nullptr, nullptr);
+    webkit_user_content_manager_add_script(content_, script);
+    scripts_.push_back(script);
   }
-  script_ = webkit_user_script_new(
-      source.c_str(), WEBKIT_USER_CONTENT_INJECT_TOP_FRAME,
-      WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, nullptr, nullptr);
-  webkit_user_content_manager_add_script(content_, script_);
+}
+
+void V8Page::RemoveScripts() {
+  for (WebKitUserScript* script : scripts_) {
+    webkit_user_content_manager_remove_script(content_, script);
+    webkit_user_script_unref(script);
+  }
+  scripts_.clear();
 }
 
 void V8Page::NoteGlobal(const std::string& name) {
@@ -311,9 +407,18 @@ void V8Page::OnCall(JSCValue* message, WebKitScriptMessageReply* reply) {
     return;
   }
   const int id = Int(message, "id");
+  const int extension = Int(message, "x");
   const std::string name = Str(message, "n");
-  V8Value* function =
-      id ? context->ExportedFunction(id) : context->GlobalFunction(name);
+  Ref<V8Value> native;
+  if (extension > 0 && static_cast<size_t>(extension) <= Extensions().size()) {
+    cef_v8handler_t* h = Extensions()[static_cast<size_t>(extension - 1)].handler;
+    AddRefStruct(h);
+    native = Ref<V8Value>::Adopt(
+        V8Value::NewFunction(context.get(), Utf8ToU16(name), h));
+  }
+  V8Value* function = native ? native.get()
+                      : id   ? context->ExportedFunction(id)
+                             : context->GlobalFunction(name);
   if (!function) {
     ReplyError(reply, (name.empty() ? std::string("function") : name) +
                           " is not bound");
@@ -366,3 +471,25 @@ void V8Page::OnCall(JSCValue* message, WebKitScriptMessageReply* reply) {
 }
 
 }  // namespace cefrt
+
+extern "C" int cef_register_extension(const cef_string_t* extension_name,
+                                      const cef_string_t* javascript_code,
+                                      struct _cef_v8handler_t* handler) {
+  using namespace cefrt;
+  const std::string name = Utf8FromCef(extension_name);
+  const std::string code = Utf8FromCef(javascript_code);
+  bool taken = false;
+  for (const Extension& e : Extensions())
+    taken = taken || e.name == name;
+  // Pages already open keep the script they started with, as they would.
+  if (!cef_currently_on(TID_UI) || name.empty() || code.empty() || taken) {
+    ReleaseStruct(handler);
+    return 0;
+  }
+  Extensions().push_back(Extension{name, code, handler});
+  for (Browser* b : OpenBrowsers()) {
+    if (V8Page* page = static_cast<GtkBrowser*>(b)->v8_page())
+      page->Reinstall();
+  }
+  return 1;
+}

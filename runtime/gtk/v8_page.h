@@ -34,9 +34,12 @@ class V8Page {
   // documents declare it before their own scripts run, and hold their calls
   // until the binding arrives.
   void NoteGlobal(const std::string& name);
+  // The scripts anew, for documents still to come.
+  void Reinstall() { InstallScript(); }
 
  private:
   void InstallScript();
+  void RemoveScripts();
   void OnMessage(JSCValue* message, WebKitScriptMessageReply* reply);
   void OnCreated(const std::string& document);
   void OnCall(JSCValue* message, WebKitScriptMessageReply* reply);
@@ -45,12 +48,15 @@ class V8Page {
   GtkBrowser* const browser_;
   WebKitWebView* const view_;
   WebKitUserContentManager* const content_;
-  WebKitUserScript* script_ = nullptr;
+  std::vector<WebKitUserScript*> scripts_;
   std::vector<std::string> globals_;
   Ref<V8Context> context_;
   unsigned load_ = 0;          // loads started so far
   unsigned context_load_ = 0;  // the load the context's document came from
 };
+
+// Lets go of the program's extensions, at shut-down.
+void ReleaseExtensions();
 
 }  // namespace cefrt
 

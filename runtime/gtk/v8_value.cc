@@ -268,7 +268,8 @@ void V8Value::Install() {
   cef_v8value_t& c = s();
   c.is_valid = [](S* s) CEF_CALLBACK -> int {
     V8Value* v = Val(s);
-    return v && (!v->context_ || v->context_->valid() || !v->is_page()) ? 1 : 0;
+    // A value of a context lives as long as the context does.
+    return v && (!v->context_ || v->context_->valid()) ? 1 : 0;
   };
 #define CEFRT_V8_IS(member, test)                   \
   c.member = [](S* s) CEF_CALLBACK -> int {         \

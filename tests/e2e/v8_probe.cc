@@ -264,6 +264,10 @@ bool Functions::Execute(const CefString& name, CefRefPtr<CefV8Value> object,
     retval = answer;
     return true;
   }
+  if (n == "twice") {
+    retval = CefV8Value::CreateInt(args.empty() ? -1 : args[0]->GetIntValue() * 2);
+    return true;
+  }
   if (n == "doneProgram") {
     CefPostTask(TID_UI, new Run(g_probe.created == 1 ? &AfterFirstPage
                                                      : &AfterSecondPage));
@@ -389,6 +393,22 @@ class ProbeApp : public CefApp,
     return this;
   }
   void OnContextInitialized() override;
+  void OnWebKitInitialized() override {
+    // Every page gets the extension; its native function reaches the handler.
+    Check("extension registered",
+          CefRegisterExtension(
+              "v8/probe",
+              "var probeExt = {};\n"
+              "(function() {\n"
+              "  probeExt.twice = function(n) {\n"
+              "    native function twice();\n"
+              "    return twice(n);\n"
+              "  };\n"
+              "})();",
+              new Functions()) &&
+              !CefRegisterExtension("v8/probe", "var again = 1;",
+                                    new Functions()));
+  }
   void OnContextCreated(CefRefPtr<CefBrowser> browser,
                         CefRefPtr<CefFrame> frame,
                         CefRefPtr<CefV8Context> context) override {

@@ -108,6 +108,9 @@ TEST(V8ProbeTest, ThePageCallsBoundFunctionsAndGetsTheirAnswers) {
       << run.recorded;
   EXPECT_NE(run.recorded.find("fail=thrown here\n"), std::string::npos)
       << run.recorded;
+  // An extension's native function reaches the extension's handler.
+  ExpectChecks(run, {"extension registered"});
+  EXPECT_NE(run.recorded.find("ext=42\n"), std::string::npos) << run.recorded;
   // The next document called before its binding could arrive: the call
   // waited for it instead of failing.
   EXPECT_NE(run.recorded.find("early=1|early|0|e\n"), std::string::npos)

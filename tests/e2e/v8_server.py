@@ -28,6 +28,9 @@ function start() {
     .then(function() { return failProgram(); })
     .then(function() { return report('fail=resolved'); },
           function(e) { return report('fail=' + e.message); })
+    .then(function() { return probeExt.twice(21); })
+    .then(function(v) { return report('ext=' + v); },
+          function(e) { return report('ext-error=' + e.message); })
     .then(function() { doneProgram(); });
 }
 start();
