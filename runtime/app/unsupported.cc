@@ -52,15 +52,6 @@ void cef_is_web_plugin_unstable(
   cefrt::ReleaseStruct(callback);
 }
 
-int cef_register_extension(const cef_string_t* extension_name,
-                           const cef_string_t* javascript_code,
-                           struct _cef_v8handler_t* handler) {
-  (void)extension_name;
-  (void)javascript_code;
-  cefrt::ReleaseStruct(handler);
-  return 0;
-}
-
 int cef_register_scheme_handler_factory(
     const cef_string_t* scheme_name, const cef_string_t* domain_name,
     struct _cef_scheme_handler_factory_t* factory) {
@@ -92,6 +83,21 @@ cef_request_context_t* cef_request_context_create_context(
 
 cef_request_context_t* cef_request_context_get_global_context(void) {
   return nullptr;
+}
+
+}  // extern "C"
+
+// The Windows view does not serve script contexts and values yet.
+#if defined(_WIN32)
+extern "C" {
+
+int cef_register_extension(const cef_string_t* extension_name,
+                           const cef_string_t* javascript_code,
+                           struct _cef_v8handler_t* handler) {
+  (void)extension_name;
+  (void)javascript_code;
+  cefrt::ReleaseStruct(handler);
+  return 0;
 }
 
 cef_v8context_t* cef_v8context_get_current_context(void) { return nullptr; }
@@ -157,3 +163,4 @@ cef_v8value_t* cef_v8value_create_uint(uint32_t value) {
 cef_v8value_t* cef_v8value_create_undefined(void) { return nullptr; }
 
 }  // extern "C"
+#endif  // defined(_WIN32)

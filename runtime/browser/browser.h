@@ -128,6 +128,9 @@ class Browser : public CountedStruct<cef_browser_t> {
   virtual void ShowDevTools() = 0;
   virtual void CloseDevTools() = 0;
   virtual void StartDownload(const std::string& url) = 0;
+  // JavaScript: the main frame's current script context with a new
+  // reference, or null.
+  virtual struct _cef_v8context_t* ScriptContext() { return nullptr; }
 
   // close_browser: `force` skips the life-span handler's do_close.
   virtual void RequestClose(bool force) = 0;

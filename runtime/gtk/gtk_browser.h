@@ -13,6 +13,8 @@
 
 namespace cefrt {
 
+class V8Page;
+
 class GtkBrowser : public Browser {
  public:
   GtkBrowser(cef_client_t* client, bool popup, GtkWindow* opener);
@@ -60,6 +62,9 @@ class GtkBrowser : public Browser {
   void ShowDevTools() override;
   void CloseDevTools() override;
   void StartDownload(const std::string& url) override;
+  // JavaScript contexts.
+  struct _cef_v8context_t* ScriptContext() override;
+  V8Page* v8_page() const { return v8_; }
 
   void RequestClose(bool force) override;
 
@@ -106,6 +111,7 @@ class GtkBrowser : public Browser {
   WebKitAuthenticationRequest* auth_request_ = nullptr;
   Ref<MenuModel> menu_;  // the shown menu's model while it is up
   Ref<ContextMenuParams> menu_params_;
+  V8Page* v8_ = nullptr;  // the page's script contexts
 };
 
 GtkBrowser* GtkBrowserForView(WebKitWebView* view);
