@@ -4,6 +4,7 @@
 #include "runtime/gtk/gtk_cookies.h"
 
 #include <algorithm>
+#include <thread>
 #include <cctype>
 #include <cstring>
 #include <filesystem>
@@ -422,7 +423,9 @@ WebStore::~WebStore() {
   WebKitWebContext* context = context_;
   if (!context)
     return;
-  if (cef_currently_on(TID_UI))
+  // The thread that made it is the UI thread, even while shutting down,
+  // when nothing can be posted there any more.
+  if (std::this_thread::get_id() == made_on_)
     ReleaseWebContext(context);
   else
     PostToUi([context] { ReleaseWebContext(context); });
@@ -468,6 +471,7 @@ WebKitWebContext* WebStore::Context() {
       made_ = true;
     }
     context_ = NewWebContext(env, ignore_certificate_errors);
+    made_on_ = std::this_thread::get_id();
   }
   return context_;
 }
@@ -524,6 +528,6 @@ cef_cookie_manager_t* cef_cookie_manager_create_manager(
     struct _cef_completion_callback_t* callback) {
   cefrt::WebStore::Options options;
   options.cache_path = cefrt::FromCef(path);
-  options.persist_session_cookies = persist_session_cookies != 0;
+  (void)persist_session_cookies;  // WebKit decides what it writes
   return cefrt::NewCookieManager(cefrt::WebStore::Create(options), callback);
 }

@@ -10,6 +10,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <thread>
 
 #include "include/capi/cef_callbacks_program_capi.h"
 #include "include/capi/cef_cookie_capi.h"
@@ -40,7 +41,6 @@ class WebStore : public Counted {
  public:
   struct Options {
     std::u16string cache_path;  // empty keeps everything in memory
-    bool persist_session_cookies = false;
     bool ignore_certificate_errors = false;
     std::u16string accept_language_list;  // empty: the settings' list
   };
@@ -71,6 +71,7 @@ class WebStore : public Counted {
   Options options_;        // under mutex_
   bool made_ = false;      // under mutex_: the web context exists
   WebKitWebContext* context_ = nullptr;  // UI thread; null for the global one
+  std::thread::id made_on_;
 };
 
 // A cookie manager over `store`; `ready`, when given, runs on the IO thread

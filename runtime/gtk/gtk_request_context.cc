@@ -246,8 +246,6 @@ cef_request_context_t* cef_request_context_create_context(
   const cef_string_t none = {};
   const cef_string_t path = cefrt::FieldOr(settings, &R::cache_path, none);
   options.cache_path = cefrt::FromCef(&path);
-  options.persist_session_cookies =
-      cefrt::FieldOr(settings, &R::persist_session_cookies, 0) != 0;
   options.ignore_certificate_errors =
       cefrt::FieldOr(settings, &R::ignore_certificate_errors, 0) != 0;
   const cef_string_t languages =

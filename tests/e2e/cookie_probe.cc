@@ -126,6 +126,16 @@ class DeleteDone : public CefDeleteCookiesCallback {
   IMPLEMENT_REFCOUNTING(DeleteDone);
 };
 
+std::string Expiry(const CefCookie& cookie) {
+  if (!cookie.has_expires)
+    return "";
+  const cef_time_t& t = cookie.expires;
+  char text[64];
+  std::snprintf(text, sizeof(text), " expires=%04d-%02d-%02d %02d:%02d:%02d",
+                t.year, t.month, t.day_of_month, t.hour, t.minute, t.second);
+  return text;
+}
+
 // Prints each cookie it visits; deletes the one named `doomed`; stops after
 // `limit` visits. The walk is over when the library lets go of it.
 class Lister : public CefCookieVisitor {
@@ -144,7 +154,7 @@ class Lister : public CefCookieVisitor {
         CefString(&cookie.value).ToUtf8() +
         " domain=" + CefString(&cookie.domain).ToUtf8() +
         " path=" + CefString(&cookie.path).ToUtf8() +
-        " httponly=" + std::to_string(cookie.httponly) +
+        " httponly=" + std::to_string(cookie.httponly) + Expiry(cookie) +
         " count=" + std::to_string(count) + " total=" + std::to_string(total) +
         Io());
     deleteCookie = name == doomed_;
@@ -293,6 +303,24 @@ void StoreScript() {
       [=] { global()->VisitAllCookies(new Lister("left")); },
       [] { Load("main", "after-visit-delete"); },
       [=] { global()->FlushStore(new Ready("flush")); },
+      // An expiry goes in and comes back as given (UTC); the longer path
+      // comes first.
+      [=] {
+        CefCookie dated = Cookie("dated", "five");
+        CefString(&dated.path) = "/dated/";
+        dated.has_expires = 1;
+        dated.expires.year = 2040;
+        dated.expires.month = 1;
+        dated.expires.day_of_month = 2;
+        dated.expires.hour = 3;
+        dated.expires.minute = 4;
+        dated.expires.second = 5;
+        global()->SetCookie(g.url + "dated/", dated, new SetDone("dated"));
+      },
+      [=] {
+        global()->VisitUrlCookies(g.url + "dated/", false,
+                                  new Lister("dated"));
+      },
       // A manager of its own, in memory: nobody else's cookies.
       [] {
         g.managers["own"] =

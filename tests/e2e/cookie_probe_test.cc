@@ -147,11 +147,16 @@ TEST(CookieProbeTest, AManagerReadsSetsAndDeletesWhatTheServerSees) {
       "cookie left srv=one domain=127.0.0.1 path=/ httponly=0 count=0 "
       "total=1 io=1",
       "ready flush io=1",
+      "set dated ok=1 io=1",
+      "cookie dated dated=five domain=127.0.0.1 path=/dated/ httponly=0 "
+      "expires=2040-01-02 03:04:05 count=0 total=2 io=1",
+      "cookie dated srv=one domain=127.0.0.1 path=/ httponly=0 count=1 "
+      "total=2 io=1",
       // A manager of its own keeps its cookies to itself.
       "ready own io=1",
       "set own ok=1 io=1",
       "visited own n=1",
-      "visited global-after-own n=1",
+      "visited global-after-own n=2",  // srv and dated
       "deleted own n=1 io=1",
       "visited own-after n=0",
       "done",
@@ -163,6 +168,7 @@ TEST(CookieProbeTest, AManagerReadsSetsAndDeletesWhatTheServerSees) {
       << out;
   EXPECT_TRUE(run.Mentions("cookie own own=four")) << out;
   EXPECT_FALSE(run.Mentions("cookie url hidden")) << out;
+  EXPECT_FALSE(run.Mentions("cookie global-after-own own=")) << out;
 
   // What the server received with each later request.
   EXPECT_EQ(Set({"srv=one", "hidden=two", "prog=three"}),
