@@ -348,6 +348,12 @@ void SchemeTask::Respond(const ResponseHead& head) {
   *stream->job = job_;
   if (!job_)
     stream->ended = TRUE;
+  if (view_)  // the body is not wanted once the view has gone
+    g_signal_connect_object(view_, "destroy",
+                            G_CALLBACK(+[](GtkWidget*, gpointer s) {
+                              EndStream(static_cast<CefrtSchemeStream*>(s));
+                            }),
+                            stream, GConnectFlags(0));
   WebKitURISchemeResponse* response = webkit_uri_scheme_response_new(
       G_INPUT_STREAM(stream), head.redirect_url.empty() ? head.length : 0);
   webkit_uri_scheme_response_set_status(
