@@ -12,6 +12,7 @@
 #include "include/capi/cef_entry_capi.h"
 #include "include/capi/cef_task_capi.h"
 #include "runtime/browser/browser_env.h"
+#include "runtime/browser/resource_job.h"
 #include "runtime/base/capi_util.h"
 #include "runtime/app/command_line.h"
 #include "runtime/base/counted.h"
@@ -20,6 +21,7 @@
 #include "runtime/base/message_pump.h"
 #include "runtime/app/platform.h"
 #include "runtime/app/runtime_state.h"
+#include "runtime/app/scheme_registrar.h"
 #include "runtime/base/task_runner.h"
 #include "runtime/base/text.h"
 #include "runtime/app/ui_toolkit.h"
@@ -264,6 +266,7 @@ int cef_initialize(const cef_main_args_t* args, const cef_settings_t* settings,
   cef_app_t* the_app = reinterpret_cast<cef_app_t*>(app);
   cefrt::BrowserEnvironment env;
   cefrt::ProcessCommandLine(the_app, argv, rt.settings, &env);
+  cefrt::RegisterCustomSchemes(the_app);
   env.cache_path = rt.settings.cache_path.empty()
                        ? std::u16string()
                        : cefrt::Absolute(rt.settings.cache_path).u16string();
@@ -276,6 +279,15 @@ int cef_initialize(const cef_main_args_t* args, const cef_settings_t* settings,
 
 void cef_shutdown(void) {
   cefrt::Runtime& rt = State();
+  bool running;
+  {
+    std::lock_guard<std::mutex> lock(rt.mutex);
+    running = rt.initialized && rt.init_thread == std::this_thread::get_id();
+  }
+  // Requests the program's handlers still serve hear their cancel while the
+  // IO thread runs.
+  if (running)
+    cefrt::ResourceJob::CancelAll();
   std::shared_ptr<cefrt::TaskRunner> runners[cefrt::kThreadCount];
   cef_base_t* app = nullptr;
   {
@@ -308,6 +320,7 @@ void cef_shutdown(void) {
   cefrt::ShutdownBrowsers();
   cefrt::ReleaseStruct(app);
   cefrt::ReleaseGlobalCommandLine();
+  cefrt::ForgetCustomSchemes();
   cefrt::SetMinLogSeverity(LOGSEVERITY_DEFAULT);
   cefrt::CheckLiveObjectsAtShutdown();
 }

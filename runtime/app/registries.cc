@@ -90,11 +90,6 @@ int cef_clear_cross_origin_whitelist(void) {
   return 1;
 }
 
-int cef_clear_scheme_handler_factories(void) {
-  // No factory can be registered yet, so there is never anything to drop.
-  return 1;
-}
-
 namespace {
 
 void AddPluginPath(const cef_string_t* path) {

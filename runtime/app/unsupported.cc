@@ -37,15 +37,6 @@ void cef_is_web_plugin_unstable(
   cefrt::ReleaseStruct(callback);
 }
 
-int cef_register_scheme_handler_factory(
-    const cef_string_t* scheme_name, const cef_string_t* domain_name,
-    struct _cef_scheme_handler_factory_t* factory) {
-  (void)scheme_name;
-  (void)domain_name;
-  cefrt::ReleaseStruct(factory);
-  return 0;
-}
-
 void cef_visit_web_plugin_info(struct _cef_web_plugin_info_visitor_t* visitor) {
   cefrt::ReleaseStruct(visitor);
 }
@@ -53,7 +44,7 @@ void cef_visit_web_plugin_info(struct _cef_web_plugin_info_visitor_t* visitor) {
 }  // extern "C"
 
 // The Windows view does not serve script contexts and values, cookie
-// managers or request contexts yet.
+// managers, request contexts or the program's schemes yet.
 #if defined(_WIN32)
 extern "C" {
 
@@ -163,6 +154,18 @@ cef_request_context_t* cef_request_context_create_context(
 cef_request_context_t* cef_request_context_get_global_context(void) {
   return nullptr;
 }
+
+int cef_register_scheme_handler_factory(
+    const cef_string_t* scheme_name, const cef_string_t* domain_name,
+    struct _cef_scheme_handler_factory_t* factory) {
+  (void)scheme_name;
+  (void)domain_name;
+  cefrt::ReleaseStruct(factory);
+  return 0;
+}
+
+// Nothing registered, so nothing to drop.
+int cef_clear_scheme_handler_factories(void) { return 1; }
 
 }  // extern "C"
 #endif  // defined(_WIN32)

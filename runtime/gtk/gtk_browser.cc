@@ -7,6 +7,7 @@
 
 #include "runtime/gtk/gtk_pump.h"
 #include "runtime/gtk/gtk_request_context.h"
+#include "runtime/gtk/gtk_schemes.h"
 #include "runtime/browser/load_error.h"
 #include "runtime/base/text.h"
 #include "runtime/gtk/v8_page.h"
@@ -45,6 +46,8 @@ constexpr const char kFocusScript[] = R"JS((function() {
 int NetErrorFor(const GError* error) {
   if (!error)
     return ERR_FAILED;
+  if (error->domain == NetErrorQuark())  // a program's handler failed it
+    return error->code;
   if (g_error_matches(error, WEBKIT_NETWORK_ERROR,
                       WEBKIT_NETWORK_ERROR_CANCELLED) ||
       g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED) ||
@@ -210,6 +213,7 @@ void GtkBrowser::Connect() {
                      static_cast<GtkBrowser*>(self)->OnReadyToShow();
                    }),
                    this);
+  ConnectRequestHandler(this, view_);
   // The page's window.close() and a close the page's unload handlers
   // allowed both arrive here.
   g_signal_connect(view_, "close",
@@ -285,6 +289,8 @@ bool GtkBrowser::OnLoadFailed(const char* uri, const GError* error) {
   Ref<Browser> keep(this);
   load_failed_ = true;
   DisarmCommitTimer();
+  if (RedirectedAway(view_, uri))  // a handler sent the view elsewhere
+    return true;
   // Without a handler, WebKit's own error page.
   if (timed_out_) {
     timed_out_ = false;

@@ -7,6 +7,7 @@
 #include <webkit2/webkit2.h>
 
 #include <string>
+#include <vector>
 
 #include "include/capi/cef_resource_capi.h"
 
@@ -26,6 +27,15 @@ bool ClearSchemeFactories(WebKitWebContext* context);
 void ServeSchemesOn(WebKitWebContext* context);
 // Forgets `context`'s factories before the context goes.
 void ForgetSchemesOf(WebKitWebContext* context);
+
+// The domain of errors that carry the library's network error code, from a
+// request of ours to the view's load-failed.
+GQuark NetErrorQuark();
+// A handler of ours sent `view` elsewhere: a failure of its load of one of
+// `uris` is no failure to report. RedirectedAway answers that once.
+void ExpectRedirectAway(WebKitWebView* view,
+                        const std::vector<std::string>& uris);
+bool RedirectedAway(WebKitWebView* view, const char* uri);
 
 }  // namespace cefrt
 
