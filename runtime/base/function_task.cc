@@ -21,6 +21,10 @@ bool PostToUi(std::function<void()> fn) {
   return cef_post_task(TID_UI, (new FunctionTask(std::move(fn)))->Give()) != 0;
 }
 
+bool PostToIo(std::function<void()> fn) {
+  return cef_post_task(TID_IO, (new FunctionTask(std::move(fn)))->Give()) != 0;
+}
+
 void RunOnUi(std::function<void()> fn) {
   if (cef_currently_on(TID_UI))
     fn();

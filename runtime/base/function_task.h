@@ -21,6 +21,8 @@ class FunctionTask : public CountedStruct<cef_task_t> {
 // Posts `fn` to the UI thread; false (and `fn` dropped unrun) when the
 // runtime is not running.
 bool PostToUi(std::function<void()> fn);
+// The same for the IO thread.
+bool PostToIo(std::function<void()> fn);
 
 // Runs `fn` now when called on the UI thread, else posts it there.
 void RunOnUi(std::function<void()> fn);

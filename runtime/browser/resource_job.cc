@@ -89,10 +89,6 @@ std::vector<std::weak_ptr<ResourceJob>>* g_live =
 
 }  // namespace
 
-bool PostToIo(std::function<void()> fn) {
-  return cef_post_task(TID_IO, (new FunctionTask(std::move(fn)))->Give()) != 0;
-}
-
 ResourceJob::ResourceJob(cef_resource_handler_t* handler, RequestData request,
                          Sink sink)
     : handler_(handler), request_(std::move(request)), sink_(std::move(sink)) {}

@@ -29,9 +29,6 @@ struct ResponseHead {
   std::string redirect_url;
 };
 
-// Posts `fn` to the IO thread; false (and `fn` dropped unrun) when the
-// runtime is not running.
-bool PostToIo(std::function<void()> fn);
 
 class ResourceJob : public std::enable_shared_from_this<ResourceJob> {
  public:

@@ -23,10 +23,6 @@
 
 namespace cefrt {
 
-bool PostToIo(std::function<void()> fn) {
-  return cef_post_task(TID_IO, (new FunctionTask(std::move(fn)))->Give()) != 0;
-}
-
 namespace {
 
 std::mutex g_global_mutex;

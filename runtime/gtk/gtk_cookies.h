@@ -25,8 +25,6 @@ WebKitWebContext* NewWebContext(const BrowserEnvironment& env,
                                 bool ignore_certificate_errors);
 void ReleaseWebContext(WebKitWebContext* context);
 
-// Posts `fn` to the IO thread; dropped unrun when the runtime is not running.
-bool PostToIo(std::function<void()> fn);
 
 // A structure of the program's, released when the last copy goes.
 template <class T>
