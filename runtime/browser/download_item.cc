@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "include/capi/cef_callbacks_capi.h"
+#include "runtime/base/civil_time.h"
 #include "runtime/base/file_name.h"
 #include "runtime/base/function_task.h"
 #include "runtime/app/platform.h"
@@ -26,34 +27,13 @@ std::vector<DownloadItem*>& Running() {
   return running;
 }
 
-// Civil date in UTC from a point in time, without the C library's
-// thread-unsafe calendar functions.
 cef_time_t TimeFrom(std::chrono::system_clock::time_point when) {
-  cef_time_t t = {};
-  if (when == std::chrono::system_clock::time_point())
-    return t;
   using namespace std::chrono;
-  const int64_t ms =
-      duration_cast<milliseconds>(when.time_since_epoch()).count();
-  int64_t days = ms >= 0 ? ms / 86400000 : (ms - 86399999) / 86400000;
-  const int64_t in_day = ms - days * 86400000;
-  t.hour = static_cast<int>(in_day / 3600000);
-  t.minute = static_cast<int>(in_day / 60000 % 60);
-  t.second = static_cast<int>(in_day / 1000 % 60);
-  t.millisecond = static_cast<int>(in_day % 1000);
-  t.day_of_week = static_cast<int>(((days % 7) + 11) % 7);  // 1970-01-01: Thu
-  days += 719468;
-  const int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-  const int64_t doe = days - era * 146097;
-  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const int64_t mp = (5 * doy + 2) / 153;
-  const int64_t d = doy - (153 * mp + 2) / 5 + 1;
-  const int64_t m = mp < 10 ? mp + 3 : mp - 9;
-  t.year = static_cast<int>(yoe + era * 400 + (m <= 2 ? 1 : 0));
-  t.month = static_cast<int>(m);
-  t.day_of_month = static_cast<int>(d);
-  return t;
+  return when == system_clock::time_point()
+             ? cef_time_t{}
+             : TimeFromUnixMs(
+                   duration_cast<milliseconds>(when.time_since_epoch())
+                       .count());
 }
 
 class BeforeDownloadCallback

@@ -15,6 +15,7 @@
 #include "include/capi/cef_entry_capi.h"
 #include "include/capi/cef_visitors_capi.h"
 #include "runtime/base/capi_util.h"
+#include "runtime/base/civil_time.h"
 #include "runtime/base/function_task.h"
 #include "runtime/base/text.h"
 #include "runtime/base/url.h"
@@ -109,20 +110,9 @@ void DeleteCookies(WebStore* store, Cookies cookies,
 }
 
 cef_time_t TimeOf(GDateTime* when) {
-  cef_time_t t = {};
-  if (!when)
-    return t;
-  GDateTime* utc = g_date_time_to_utc(when);
-  t.year = g_date_time_get_year(utc);
-  t.month = g_date_time_get_month(utc);
-  t.day_of_week = g_date_time_get_day_of_week(utc) % 7;  // Sunday is 0
-  t.day_of_month = g_date_time_get_day_of_month(utc);
-  t.hour = g_date_time_get_hour(utc);
-  t.minute = g_date_time_get_minute(utc);
-  t.second = g_date_time_get_second(utc);
-  t.millisecond = g_date_time_get_microsecond(utc) / 1000;
-  g_date_time_unref(utc);
-  return t;
+  return when ? TimeFromUnixMs(g_date_time_to_unix(when) * 1000 +
+                               g_date_time_get_microsecond(when) / 1000)
+              : cef_time_t{};
 }
 
 // Null for a record that names no valid moment.

@@ -4,6 +4,7 @@
 // item.
 #include <string>
 
+#include "runtime/base/civil_time.h"
 #include "runtime/base/text.h"
 #include "runtime/gtk/gtk_browser.h"
 
@@ -34,20 +35,6 @@ ItemRecord* RecordOf(WebKitBackForwardListItem* item) {
   return record;
 }
 
-cef_time_t NowUtc() {
-  cef_time_t t = {};
-  GDateTime* now = g_date_time_new_now_utc();
-  t.year = g_date_time_get_year(now);
-  t.month = g_date_time_get_month(now);
-  t.day_of_week = g_date_time_get_day_of_week(now) % 7;  // Sunday is 0
-  t.day_of_month = g_date_time_get_day_of_month(now);
-  t.hour = g_date_time_get_hour(now);
-  t.minute = g_date_time_get_minute(now);
-  t.second = g_date_time_get_second(now);
-  t.millisecond = g_date_time_get_microsecond(now) / 1000;
-  g_date_time_unref(now);
-  return t;
-}
 
 cef_transition_type_t TransitionFor(WebKitNavigationType type) {
   switch (type) {
@@ -147,7 +134,7 @@ void GtkBrowser::RecordHistory(WebKitLoadEvent event) {
       } else {
         if (load_failed_)
           break;
-        record->completed = NowUtc();
+        record->completed = TimeNow();
       }
       WebKitWebResource* main = webkit_web_view_get_main_resource(view_);
       WebKitURIResponse* response =
