@@ -11,21 +11,6 @@
 
 extern "C" {
 
-cef_cookie_manager_t* cef_cookie_manager_create_manager(
-    const cef_string_t* path, int persist_session_cookies,
-    struct _cef_completion_callback_t* callback) {
-  (void)path;
-  (void)persist_session_cookies;
-  cefrt::ReleaseStruct(callback);
-  return nullptr;
-}
-
-cef_cookie_manager_t* cef_cookie_manager_get_global_manager(
-    struct _cef_completion_callback_t* callback) {
-  cefrt::ReleaseStruct(callback);
-  return nullptr;
-}
-
 int cef_begin_tracing(const cef_string_t* categories,
                       struct _cef_completion_callback_t* callback) {
   (void)categories;
@@ -72,26 +57,6 @@ int cef_register_scheme_handler_factory(
 
 void cef_visit_web_plugin_info(struct _cef_web_plugin_info_visitor_t* visitor) {
   cefrt::ReleaseStruct(visitor);
-}
-
-cef_request_context_t* cef_create_context_shared(
-    cef_request_context_t* other,
-    struct _cef_request_context_handler_t* handler) {
-  (void)other;
-  cefrt::ReleaseStruct(handler);
-  return nullptr;
-}
-
-cef_request_context_t* cef_request_context_create_context(
-    const cef_request_context_settings_t* settings,
-    struct _cef_request_context_handler_t* handler) {
-  (void)settings;
-  cefrt::ReleaseStruct(handler);
-  return nullptr;
-}
-
-cef_request_context_t* cef_request_context_get_global_context(void) {
-  return nullptr;
 }
 
 cef_v8context_t* cef_v8context_get_current_context(void) { return nullptr; }
@@ -155,5 +120,43 @@ cef_v8value_t* cef_v8value_create_uint(uint32_t value) {
 }
 
 cef_v8value_t* cef_v8value_create_undefined(void) { return nullptr; }
+
+#if defined(_WIN32)
+// The Windows view does not serve these yet.
+cef_cookie_manager_t* cef_cookie_manager_create_manager(
+    const cef_string_t* path, int persist_session_cookies,
+    struct _cef_completion_callback_t* callback) {
+  (void)path;
+  (void)persist_session_cookies;
+  cefrt::ReleaseStruct(callback);
+  return nullptr;
+}
+
+cef_cookie_manager_t* cef_cookie_manager_get_global_manager(
+    struct _cef_completion_callback_t* callback) {
+  cefrt::ReleaseStruct(callback);
+  return nullptr;
+}
+
+cef_request_context_t* cef_create_context_shared(
+    cef_request_context_t* other,
+    struct _cef_request_context_handler_t* handler) {
+  cefrt::ReleaseStruct(other);
+  cefrt::ReleaseStruct(handler);
+  return nullptr;
+}
+
+cef_request_context_t* cef_request_context_create_context(
+    const cef_request_context_settings_t* settings,
+    struct _cef_request_context_handler_t* handler) {
+  (void)settings;
+  cefrt::ReleaseStruct(handler);
+  return nullptr;
+}
+
+cef_request_context_t* cef_request_context_get_global_context(void) {
+  return nullptr;
+}
+#endif  // defined(_WIN32)
 
 }  // extern "C"

@@ -194,6 +194,12 @@ Browser::Browser(cef_client_t* client, bool popup)
 
 Browser::~Browser() {
   ReleaseStruct(client_);
+  ReleaseStruct(request_context_);
+}
+
+void Browser::SetRequestContext(cef_request_context_t* context) {
+  ReleaseStruct(request_context_);
+  request_context_ = context;
 }
 
 cef_frame_t* Browser::NewFrame() {

@@ -13,6 +13,7 @@
 #include "include/capi/cef_client_capi.h"
 #include "include/capi/cef_frame_capi.h"
 #include "include/capi/cef_handlers_capi.h"
+#include "include/capi/cef_request_context_capi.h"
 #include "include/capi/cef_visitors_capi.h"
 #include "runtime/browser/browser_env.h"
 #include "runtime/base/capi_util.h"
@@ -160,6 +161,11 @@ class Browser : public CountedStruct<cef_browser_t> {
   void RunContextMenuCommand(ContextMenuParams* params, int command_id);
   void NotifyContextMenuDismissed();
 
+  // Request contexts: the one the browser was made with (null: the global
+  // one). `context` arrives with one reference that the browser keeps.
+  void SetRequestContext(cef_request_context_t* context);
+  cef_request_context_t* request_context() const { return request_context_; }
+
  protected:
   // `client` arrives with one reference that the browser keeps.
   Browser(cef_client_t* client, bool popup);
@@ -174,6 +180,7 @@ class Browser : public CountedStruct<cef_browser_t> {
   const bool popup_;
   bool closed_ = false;
   bool close_pending_ = false;
+  cef_request_context_t* request_context_ = nullptr;
 };
 
 Browser* BrowserOf(cef_browser_t* s);
@@ -185,11 +192,12 @@ const BrowserEnvironment& Environment();
 
 // The platform's side of creating browsers and of ending them all.
 bool PlatformCanCreateBrowsers();
-// `client` arrives with one reference; the result carries one for the
-// caller besides the runtime's, or is null.
+// `client` and `context` arrive with one reference each; the result carries
+// one for the caller besides the runtime's, or is null.
 Browser* CreatePlatformBrowser(const cef_window_info_t* info,
                                cef_client_t* client, const std::string& url,
-                               const cef_browser_settings_t* settings);
+                               const cef_browser_settings_t* settings,
+                               cef_request_context_t* context);
 void ConfigurePlatform(const BrowserEnvironment& env);
 void ShutdownPlatform();
 

@@ -18,13 +18,16 @@ namespace {
 // Creates the browser on the UI thread; null when no view can be made.
 Browser* CreateOnUi(const cef_window_info_t* info, cef_client_t* client,
                     const std::string& url,
-                    const cef_browser_settings_t* settings) {
+                    const cef_browser_settings_t* settings,
+                    cef_request_context_t* context) {
   if (!PlatformCanCreateBrowsers()) {
     CEFRT_LOG(LOGSEVERITY_ERROR, "no display: cannot create a browser");
     ReleaseStruct(client);
+    ReleaseStruct(context);
     return nullptr;
   }
-  Browser* browser = CreatePlatformBrowser(info, client, url, settings);
+  Browser* browser =
+      CreatePlatformBrowser(info, client, url, settings, context);
   if (browser)
     browser->CallAfterCreated();
   return browser;
@@ -38,12 +41,14 @@ struct CreateRequest {
   cef_browser_settings_t settings = {};
   bool has_settings = false;
   cef_client_t* client = nullptr;
+  cef_request_context_t* context = nullptr;
   std::string url;
 
   ~CreateRequest() {
     cef_string_utf16_clear(&info.window_name);
     ClearBrowserSettingsStrings(&settings);
     ReleaseStruct(client);
+    ReleaseStruct(context);
   }
 };
 
@@ -64,14 +69,15 @@ int cef_browser_host_create_browser(
     const cef_window_info_t* windowInfo, struct _cef_client_t* client,
     const cef_string_t* url, const cef_browser_settings_t* settings,
     struct _cef_request_context_t* request_context) {
-  cefrt::ReleaseStruct(request_context);
   if (!cefrt::PlatformCanCreateBrowsers()) {
     CEFRT_LOG(LOGSEVERITY_ERROR, "no display: cannot create a browser");
     cefrt::ReleaseStruct(client);
+    cefrt::ReleaseStruct(request_context);
     return 0;
   }
   auto request = std::make_shared<cefrt::CreateRequest>();
   request->client = client;
+  request->context = request_context;
   if (windowInfo) {
     request->info = *windowInfo;
     cefrt::CopyString(&windowInfo->window_name, &request->info.window_name);
@@ -100,9 +106,11 @@ int cef_browser_host_create_browser(
   return cefrt::PostToUi([request] {
     cef_client_t* c = request->client;
     request->client = nullptr;
+    cef_request_context_t* context = request->context;
+    request->context = nullptr;
     cefrt::Browser* b = cefrt::CreateOnUi(
         request->has_info ? &request->info : nullptr, c, request->url,
-        request->has_settings ? &request->settings : nullptr);
+        request->has_settings ? &request->settings : nullptr, context);
     if (b)
       b->Release();  // nobody asked for it back
   }) ? 1 : 0;
@@ -112,14 +120,15 @@ cef_browser_t* cef_browser_host_create_browser_sync(
     const cef_window_info_t* windowInfo, struct _cef_client_t* client,
     const cef_string_t* url, const cef_browser_settings_t* settings,
     struct _cef_request_context_t* request_context) {
-  cefrt::ReleaseStruct(request_context);
   if (!cef_currently_on(TID_UI)) {
     CEFRT_LOG(LOGSEVERITY_ERROR,
               "cef_browser_host_create_browser_sync called off the UI thread");
     cefrt::ReleaseStruct(client);
+    cefrt::ReleaseStruct(request_context);
     return nullptr;
   }
-  cefrt::Browser* b = cefrt::CreateOnUi(windowInfo, client,
-                                        cefrt::Utf8FromCef(url), settings);
+  cefrt::Browser* b =
+      cefrt::CreateOnUi(windowInfo, client, cefrt::Utf8FromCef(url), settings,
+                        request_context);
   return b ? b->Give() : nullptr;
 }

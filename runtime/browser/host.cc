@@ -2,6 +2,8 @@
 
 #include "include/capi/cef_callbacks_capi.h"
 #include "include/capi/cef_callbacks_program_capi.h"
+#include "include/capi/cef_entry_capi.h"
+#include "include/capi/cef_request_context_capi.h"
 #include "runtime/browser/browser.h"
 #include "runtime/base/function_task.h"
 #include "runtime/base/text.h"
@@ -67,9 +69,15 @@ Host::Host(Browser* browser)
     AddRefStruct(client);
     return client;
   };
-  // Every browser shares the one context that cef_initialize set up.
-  c.get_request_context = [](S*) CEF_CALLBACK -> struct _cef_request_context_t* {
-    return nullptr;
+  c.get_request_context = [](S* s) CEF_CALLBACK -> cef_request_context_t* {
+    Browser* b = HostBrowser(s);
+    if (!b)
+      return nullptr;
+    if (cef_request_context_t* context = b->request_context()) {
+      AddRefStruct(context);
+      return context;
+    }
+    return cef_request_context_get_global_context();
   };
   c.get_zoom_level = [](S* s) CEF_CALLBACK -> double {
     Browser* b = Live(s);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "runtime/gtk/gtk_pump.h"
+#include "runtime/gtk/gtk_request_context.h"
 #include "runtime/browser/load_error.h"
 #include "runtime/base/text.h"
 
@@ -102,8 +103,8 @@ void GtkBrowser::Open(const cef_window_info_t* info,
         web_settings, "user-content-manager", content_, nullptr));
   } else {
     view_ = WEBKIT_WEB_VIEW(g_object_new(
-        WEBKIT_TYPE_WEB_VIEW, "web-context", SharedWebContext(), "settings",
-        web_settings, "user-content-manager", content_, nullptr));
+        WEBKIT_TYPE_WEB_VIEW, "web-context", WebContextFor(request_context()),
+        "settings", web_settings, "user-content-manager", content_, nullptr));
   }
   g_object_unref(web_settings);
 
@@ -335,6 +336,8 @@ GtkWidget* GtkBrowser::OnCreate(WebKitNavigationAction* action) {
     return nullptr;
   GtkBrowser* popup =
       new GtkBrowser(popup_request.TakeClient(), true, window());
+  AddRefStruct(request_context());  // a pop-up loads in its opener's context
+  popup->SetRequestContext(request_context());
   popup->Register();  // the runtime's reference
   popup->Open(&popup_request.info, &popup_request.settings, std::string(),
               view_);
@@ -457,8 +460,10 @@ bool PlatformCanCreateBrowsers() {
 
 Browser* CreatePlatformBrowser(const cef_window_info_t* info,
                                cef_client_t* client, const std::string& url,
-                               const cef_browser_settings_t* settings) {
+                               const cef_browser_settings_t* settings,
+                               cef_request_context_t* context) {
   GtkBrowser* browser = new GtkBrowser(client, false, nullptr);
+  browser->SetRequestContext(context);
   browser->Register();  // the runtime's reference
   browser->AddRef();    // the caller's
   browser->Open(info, settings, url, nullptr);

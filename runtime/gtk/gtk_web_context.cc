@@ -1,9 +1,10 @@
-// The web context every browser shares, and WebKit's settings per browser.
+// The web contexts browsers load in, and WebKit's settings per browser.
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "runtime/gtk/gtk_browser.h"
+#include "runtime/gtk/gtk_cookies.h"
 #include "runtime/gtk/gtk_schemes.h"
 #include "runtime/base/text.h"
 
@@ -15,10 +16,8 @@ WebKitWebContext* g_context = nullptr;
 
 }  // namespace
 
-WebKitWebContext* SharedWebContext() {
-  if (g_context)
-    return g_context;
-  const BrowserEnvironment& cfg = Environment();
+WebKitWebContext* NewWebContext(const BrowserEnvironment& cfg,
+                                bool ignore_certificate_errors) {
   if (cfg.disable_gpu) {
     // Read by the web process when it starts; the user's own choice wins.
     g_setenv("WEBKIT_DISABLE_DMABUF_RENDERER", "1", FALSE);
@@ -46,7 +45,11 @@ WebKitWebContext* SharedWebContext() {
         data, WEBKIT_NETWORK_PROXY_MODE_CUSTOM, settings);
     webkit_network_proxy_settings_free(settings);
   }
-  g_context = webkit_web_context_new_with_website_data_manager(data);
+  if (ignore_certificate_errors)
+    webkit_website_data_manager_set_tls_errors_policy(
+        data, WEBKIT_TLS_ERRORS_POLICY_IGNORE);
+  WebKitWebContext* context =
+      webkit_web_context_new_with_website_data_manager(data);
   if (!cfg.cache_path.empty()) {
     const std::filesystem::path cookies =
         std::filesystem::path(U16ToUtf8(cfg.cache_path)) / "Cookies";
@@ -62,11 +65,28 @@ WebKitWebContext* SharedWebContext() {
     for (const std::string& l : languages)
       c_langs.push_back(l.c_str());
     c_langs.push_back(nullptr);
-    webkit_web_context_set_preferred_languages(g_context, c_langs.data());
+    webkit_web_context_set_preferred_languages(context, c_langs.data());
   }
-  g_signal_connect(g_context, "download-started",
+  g_signal_connect(context, "download-started",
                    G_CALLBACK(OnDownloadStarted), nullptr);
-  ServeSchemesOn(g_context);
+  ServeSchemesOn(context);
+  return context;
+}
+
+void ReleaseWebContext(WebKitWebContext* context) {
+  if (!context)
+    return;
+  g_signal_handlers_disconnect_by_func(
+      context, reinterpret_cast<gpointer>(OnDownloadStarted), nullptr);
+  ForgetSchemesOf(context);
+  g_object_unref(context);
+}
+
+WebKitWebContext* SharedWebContext() {
+  if (g_context)
+    return g_context;
+  const BrowserEnvironment& cfg = Environment();
+  g_context = NewWebContext(cfg, false);
   return g_context;
 }
 
@@ -140,13 +160,10 @@ WebKitSettings* WebSettingsFor(const cef_browser_settings_t* bs) {
 }
 
 void ReleaseSharedWebContext() {
-  if (!g_context)
-    return;
-  g_signal_handlers_disconnect_by_func(
-      g_context, reinterpret_cast<gpointer>(OnDownloadStarted), nullptr);
-  ForgetSchemesOf(g_context);
-  g_object_unref(g_context);
+  WebStore::ForgetGlobal();
+  WebKitWebContext* context = g_context;
   g_context = nullptr;
+  ReleaseWebContext(context);
 }
 
 }  // namespace cefrt

@@ -740,8 +740,10 @@ bool PlatformCanCreateBrowsers() {
 
 Browser* CreatePlatformBrowser(const cef_window_info_t* info,
                                cef_client_t* client, const std::string& url,
-                               const cef_browser_settings_t*) {
+                               const cef_browser_settings_t*,
+                               cef_request_context_t* context) {
   WinBrowser* browser = new WinBrowser(client, false, nullptr);
+  browser->SetRequestContext(context);
   browser->Register();  // the runtime's reference
   if (!browser->Open(info, url)) {
     browser->Destroy(false);
