@@ -20,6 +20,7 @@
 #include "runtime/base/message_pump.h"
 #include "runtime/app/platform.h"
 #include "runtime/app/runtime_state.h"
+#include "runtime/app/scheme_registrar.h"
 #include "runtime/base/task_runner.h"
 #include "runtime/base/text.h"
 #include "runtime/app/ui_toolkit.h"
@@ -255,6 +256,7 @@ int cef_initialize(const cef_main_args_t* args, const cef_settings_t* settings,
   cef_app_t* the_app = reinterpret_cast<cef_app_t*>(app);
   cefrt::BrowserEnvironment env;
   cefrt::ProcessCommandLine(the_app, argv, rt.settings, &env);
+  cefrt::RegisterCustomSchemes(the_app);
   env.cache_path = rt.settings.cache_path.empty()
                        ? std::u16string()
                        : cefrt::Absolute(rt.settings.cache_path).u16string();
@@ -299,6 +301,7 @@ void cef_shutdown(void) {
   cefrt::ShutdownBrowsers();
   cefrt::ReleaseStruct(app);
   cefrt::ReleaseGlobalCommandLine();
+  cefrt::ForgetCustomSchemes();
   cefrt::SetMinLogSeverity(LOGSEVERITY_DEFAULT);
   cefrt::CheckLiveObjectsAtShutdown();
 }

@@ -90,10 +90,12 @@ int cef_clear_cross_origin_whitelist(void) {
   return 1;
 }
 
+#if defined(_WIN32)
 int cef_clear_scheme_handler_factories(void) {
-  // No factory can be registered yet, so there is never anything to drop.
+  // The Windows view serves no scheme of the program's yet: nothing to drop.
   return 1;
 }
+#endif
 
 namespace {
 

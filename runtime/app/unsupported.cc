@@ -46,15 +46,6 @@ int cef_register_extension(const cef_string_t* extension_name,
   return 0;
 }
 
-int cef_register_scheme_handler_factory(
-    const cef_string_t* scheme_name, const cef_string_t* domain_name,
-    struct _cef_scheme_handler_factory_t* factory) {
-  (void)scheme_name;
-  (void)domain_name;
-  cefrt::ReleaseStruct(factory);
-  return 0;
-}
-
 void cef_visit_web_plugin_info(struct _cef_web_plugin_info_visitor_t* visitor) {
   cefrt::ReleaseStruct(visitor);
 }
@@ -157,6 +148,18 @@ cef_request_context_t* cef_request_context_create_context(
 cef_request_context_t* cef_request_context_get_global_context(void) {
   return nullptr;
 }
+
+// Served on Linux only; the Windows view does not serve these yet.
+
+int cef_register_scheme_handler_factory(
+    const cef_string_t* scheme_name, const cef_string_t* domain_name,
+    struct _cef_scheme_handler_factory_t* factory) {
+  (void)scheme_name;
+  (void)domain_name;
+  cefrt::ReleaseStruct(factory);
+  return 0;
+}
+
 #endif  // defined(_WIN32)
 
 }  // extern "C"

@@ -335,16 +335,20 @@ RequestData ReadRequest(cef_request_t* s) {
   return data;
 }
 
-cef_request_t* NewReadOnlyRequest(const RequestData& data) {
+namespace {
+
+Request* MakeRequest(const RequestData& data, bool read_only) {
   Ref<PostData> post;
   if (data.has_upload) {
     post = Ref<PostData>::Adopt(new PostData());
     for (const UploadElement& value : data.upload) {
       Ref<Element> e = Ref<Element>::Adopt(new Element(ElementFields{value}));
-      e->Freeze();
+      if (read_only)
+        e->Freeze();
       post->Write([&](PostDataFields& f) { f.elements.push_back(e); });
     }
-    post->Freeze();
+    if (read_only)
+      post->Freeze();
   }
   RequestFields f;
   f.url = data.url;
@@ -359,8 +363,19 @@ cef_request_t* NewReadOnlyRequest(const RequestData& data) {
   f.transition_type = data.transition_type;
   f.identifier = data.identifier;
   Request* r = new Request(std::move(f));
-  r->Freeze();
-  return r->Give();
+  if (read_only)
+    r->Freeze();
+  return r;
+}
+
+}  // namespace
+
+cef_request_t* NewReadOnlyRequest(const RequestData& data) {
+  return MakeRequest(data, true)->Give();
+}
+
+cef_request_t* NewRequest(const RequestData& data) {
+  return MakeRequest(data, false)->Give();
 }
 
 bool UploadBody(const RequestData& data, std::string* body) {

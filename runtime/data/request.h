@@ -43,6 +43,8 @@ RequestData ReadRequest(cef_request_t* request);
 // A read-only request with read-only upload data, as handlers are shown the
 // requests of loads; one reference for the receiver.
 cef_request_t* NewReadOnlyRequest(const RequestData& data);
+// The same, for a handler that may change it.
+cef_request_t* NewRequest(const RequestData& data);
 
 // The upload body as one byte string: the bytes elements in order. False
 // when an element is a file that cannot be read whole.

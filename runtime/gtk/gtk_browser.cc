@@ -7,6 +7,8 @@
 
 #include "runtime/gtk/gtk_pump.h"
 #include "runtime/gtk/gtk_request_context.h"
+
+#include "runtime/gtk/gtk_schemes.h"
 #include "runtime/browser/load_error.h"
 #include "runtime/base/text.h"
 
@@ -44,6 +46,8 @@ constexpr const char kFocusScript[] = R"JS((function() {
 int NetErrorFor(const GError* error) {
   if (!error)
     return ERR_FAILED;
+  if (error->domain == NetErrorQuark())  // a program's handler failed it
+    return error->code;
   if (g_error_matches(error, WEBKIT_NETWORK_ERROR,
                       WEBKIT_NETWORK_ERROR_CANCELLED) ||
       g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED) ||
@@ -207,6 +211,7 @@ void GtkBrowser::Connect() {
                      static_cast<GtkBrowser*>(self)->OnReadyToShow();
                    }),
                    this);
+  ConnectRequestHandler(this, view_);
   // The page's window.close() and a close the page's unload handlers
   // allowed both arrive here.
   g_signal_connect(view_, "close",
@@ -279,6 +284,8 @@ void GtkBrowser::OnLoadChanged(WebKitLoadEvent event) {
 
 bool GtkBrowser::OnLoadFailed(const char* uri, const GError* error) {
   Ref<Browser> keep(this);
+  if (RedirectedAway(view_, uri))  // schemes: another load took its place
+    return true;
   load_failed_ = true;
   DisarmCommitTimer();
   // Without a handler, WebKit's own error page.

@@ -125,6 +125,9 @@ void UseLocaleForDialogs(const std::string& locale);
 void FilterToolkitEvents(bool on);
 // WebKit's settings for a browser, from the library's.
 WebKitSettings* WebSettingsFor(const cef_browser_settings_t* settings);
+// Request handler: asks the client's request handler about the view's
+// navigations.
+void ConnectRequestHandler(GtkBrowser* browser, WebKitWebView* view);
 // Follows the shared context's downloads that come from our views.
 void OnDownloadStarted(WebKitWebContext*, WebKitDownload* download, gpointer);
 

@@ -27,6 +27,13 @@ void ServeSchemesOn(WebKitWebContext* context);
 // Forgets `context`'s factories before the context goes.
 void ForgetSchemesOf(WebKitWebContext* context);
 
+// The domain of errors that carry the library's network error code, from a
+// request of ours to the view's load-failed.
+GQuark NetErrorQuark();
+// Whether `view`'s load of `uri` failed because a handler of ours
+// redirected it elsewhere; answers once.
+bool RedirectedAway(WebKitWebView* view, const char* uri);
+
 }  // namespace cefrt
 
 #endif  // CEF_RUNTIME_GTK_GTK_SCHEMES_H_
