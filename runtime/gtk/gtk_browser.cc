@@ -225,6 +225,7 @@ void GtkBrowser::Connect() {
                      return TRUE;  // the browser closes the window itself
                    }),
                    this);
+  ConnectDialogs(this, view_);
   G_GNUC_BEGIN_IGNORE_DEPRECATIONS
   g_signal_connect(
       content_, "script-message-received::cefrtFocus",

@@ -131,6 +131,10 @@ void ConnectRequestHandler(GtkBrowser* browser, WebKitWebView* view);
 // Follows the shared context's downloads that come from our views.
 void OnDownloadStarted(WebKitWebContext*, WebKitDownload* download, gpointer);
 
+// Dialogs: the page's script dialogs and file chooser go to the program's
+// handlers first.
+void ConnectDialogs(GtkBrowser* browser, WebKitWebView* view);
+
 }  // namespace cefrt
 
 #endif  // CEF_RUNTIME_GTK_GTK_BROWSER_H_
