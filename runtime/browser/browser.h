@@ -19,6 +19,7 @@
 #include "runtime/base/capi_util.h"
 #include "runtime/base/counted.h"
 #include "runtime/browser/menu_model.h"
+#include "runtime/browser/navigation_entry.h"
 #include "runtime/data/request.h"
 
 namespace cefrt {
@@ -123,12 +124,22 @@ class Browser : public CountedStruct<cef_browser_t> {
   virtual double ZoomLevel() = 0;
   virtual void SetZoomLevel(double level) = 0;
   virtual void Print() = 0;
-  virtual void Find(const std::string& text, bool forward, bool match_case,
-                    bool find_next) = 0;
-  virtual void StopFinding() = 0;
+  virtual void Find(int identifier, const std::string& text, bool forward,
+                    bool match_case, bool find_next) = 0;
+  virtual void StopFinding(bool clear_selection) = 0;
   virtual void ShowDevTools() = 0;
   virtual void CloseDevTools() = 0;
   virtual void StartDownload(const std::string& url) = 0;
+  // Navigation history and page source. The history oldest first, with the
+  // current entry's index; false when the view keeps none.
+  virtual bool NavigationHistory(std::vector<NavigationRecord>* entries,
+                                 int* current) {
+    (void)entries;
+    (void)current;
+    return false;
+  }
+  // Opens the page's source in a window of its own.
+  virtual void ViewSource() {}
 
   // close_browser: `force` skips the life-span handler's do_close.
   virtual void RequestClose(bool force) = 0;

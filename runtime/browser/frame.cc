@@ -32,6 +32,16 @@ void Edit(cef_frame_t* s, EditCommand command) {
     b->RunEditCommand(command);
 }
 
+// The engines count a script's lines from 1: blank lines ahead of the code
+// make its errors and stacks name the program's lines. Beyond a sane file
+// length the line is ignored rather than padded.
+std::string FromLine(std::string code, int start_line) {
+  constexpr int kLongestScript = 1 << 20;
+  if (start_line > 1 && start_line <= kLongestScript)
+    code.insert(0, static_cast<size_t>(start_line - 1), '\n');
+  return code;
+}
+
 Frame::Frame(Browser* browser)
     : CountedStruct("cef_frame_t"), browser_(browser) {
   using S = cef_frame_t;
@@ -44,8 +54,10 @@ Frame::Frame(Browser* browser)
   c.paste = [](S* s) CEF_CALLBACK { Edit(s, EditCommand::kPaste); };
   c.del = [](S* s) CEF_CALLBACK { Edit(s, EditCommand::kDelete); };
   c.select_all = [](S* s) CEF_CALLBACK { Edit(s, EditCommand::kSelectAll); };
-  // No view here has a source view mode.
-  c.view_source = [](S*) CEF_CALLBACK {};
+  c.view_source = [](S* s) CEF_CALLBACK {
+    if (Browser* b = Live(s))
+      b->ViewSource();
+  };
   c.get_source = [](S* s, cef_string_visitor_t* visitor) CEF_CALLBACK {
     if (Browser* b = Live(s))
       b->GetSource(visitor);
@@ -77,10 +89,12 @@ Frame::Frame(Browser* browser)
       b->LoadString(Utf8FromCef(html), Utf8FromCef(url));
   };
   c.execute_java_script = [](S* s, const cef_string_t* code,
-                             const cef_string_t* script_url, int) CEF_CALLBACK {
+                             const cef_string_t* script_url,
+                             int start_line) CEF_CALLBACK {
     Browser* b = Live(s);
     if (b && !Blank(code))
-      b->ExecuteScript(Utf8FromCef(code), Utf8FromCef(script_url));
+      b->ExecuteScript(FromLine(Utf8FromCef(code), start_line),
+                       Utf8FromCef(script_url));
   };
   c.is_main = [](S* s) CEF_CALLBACK -> int { return FrameOf(s) ? 1 : 0; };
   c.is_focused = [](S* s) CEF_CALLBACK -> int {

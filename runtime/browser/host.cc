@@ -1,5 +1,7 @@
 #include "runtime/browser/host.h"
 
+#include <cmath>
+
 #include "include/capi/cef_callbacks_capi.h"
 #include "include/capi/cef_callbacks_program_capi.h"
 #include "include/capi/cef_entry_capi.h"
@@ -79,13 +81,21 @@ Host::Host(Browser* browser)
     }
     return cef_request_context_get_global_context();
   };
+  // The view is the UI thread's: elsewhere the level is unknown, and a new
+  // one goes there.
   c.get_zoom_level = [](S* s) CEF_CALLBACK -> double {
     Browser* b = Live(s);
-    return b ? b->ZoomLevel() : 0.0;
+    return b && cef_currently_on(TID_UI) ? b->ZoomLevel() : 0.0;
   };
   c.set_zoom_level = [](S* s, double level) CEF_CALLBACK {
-    if (Browser* b = Live(s))
-      b->SetZoomLevel(level);
+    Browser* b = HostBrowser(s);
+    if (!b || std::isnan(level))
+      return;
+    Ref<Browser> keep(b);
+    RunOnUi([keep, level] {
+      if (keep->HasView())
+        keep->SetZoomLevel(level);
+    });
   };
   // No dialog of its own: answered as dismissed.
   c.run_file_dialog = [](S*, cef_file_dialog_mode_t, const cef_string_t*,
@@ -116,16 +126,16 @@ Host::Host(Browser* browser)
       callback->on_pdf_print_finished(callback, path, 0);
     ReleaseStruct(callback);
   };
-  c.find = [](S* s, int, const cef_string_t* text, int forward, int match_case,
-              int find_next) CEF_CALLBACK {
+  c.find = [](S* s, int identifier, const cef_string_t* text, int forward,
+              int match_case, int find_next) CEF_CALLBACK {
     Browser* b = Live(s);
     if (b && !Blank(text))
-      b->Find(Utf8FromCef(text), forward != 0, match_case != 0,
+      b->Find(identifier, Utf8FromCef(text), forward != 0, match_case != 0,
               find_next != 0);
   };
-  c.stop_finding = [](S* s, int) CEF_CALLBACK {
+  c.stop_finding = [](S* s, int clear_selection) CEF_CALLBACK {
     if (Browser* b = Live(s))
-      b->StopFinding();
+      b->StopFinding(clear_selection != 0);
   };
   // The views' inspectors have windows of their own; the arguments that
   // would describe another one do not apply.
@@ -140,9 +150,10 @@ Host::Host(Browser* browser)
     if (Browser* b = Live(s))
       b->CloseDevTools();
   };
-  // Navigation entries are not among the objects this runtime provides.
-  c.get_navigation_entries = [](S*, struct _cef_navigation_entry_visitor_t* v,
-                                int) CEF_CALLBACK { ReleaseStruct(v); };
+  c.get_navigation_entries = [](S* s, struct _cef_navigation_entry_visitor_t* v,
+                                int current_only) CEF_CALLBACK {
+    VisitNavigationEntries(HostBrowser(s), v, current_only != 0);
+  };
   // The members below serve off-screen rendering, spelling and drag
   // embedding, none of which a view in its own window takes from outside;
   // they keep the library's defaults.

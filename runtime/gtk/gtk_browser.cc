@@ -148,6 +148,7 @@ void GtkBrowser::Open(const cef_window_info_t* info,
 }
 
 void GtkBrowser::Connect() {
+  ConnectHistory();  // first: the history is current when handlers hear
   g_signal_connect(view_, "notify::title",
                    G_CALLBACK(+[](GObject*, GParamSpec*, gpointer self) {
                      GtkBrowser* b = static_cast<GtkBrowser*>(self);
@@ -340,17 +341,24 @@ GtkWidget* GtkBrowser::OnCreate(WebKitNavigationAction* action) {
                : WOD_NEW_POPUP,
            webkit_navigation_action_is_user_gesture(action) != 0,
            &popup_request);
-  if (popup_request.cancel || !view_)
+  GtkBrowser* popup = OpenPopup(&popup_request, view_);
+  return popup ? GTK_WIDGET(popup->view_) : nullptr;
+}
+
+GtkBrowser* GtkBrowser::OpenPopup(PopupRequest* request,
+                                  WebKitWebView* related) {
+  if (request->cancel || !view_)
     return nullptr;
   GtkBrowser* popup =
       new GtkBrowser(popup_request.TakeClient(), true, window());
   AddRefStruct(request_context());  // a pop-up loads in its opener's context
   popup->SetRequestContext(request_context());
+
+  GtkBrowser* popup = new GtkBrowser(request->TakeClient(), true, window());
   popup->Register();  // the runtime's reference
-  popup->Open(&popup_request.info, &popup_request.settings, std::string(),
-              view_);
+  popup->Open(&request->info, &request->settings, std::string(), related);
   popup->CallAfterCreated();
-  return popup->view_ ? GTK_WIDGET(popup->view_) : nullptr;
+  return popup->view_ ? popup : nullptr;
 }
 
 void GtkBrowser::OnAuthenticate(WebKitAuthenticationRequest* request) {
@@ -421,8 +429,11 @@ void GtkBrowser::DestroyView() {
   ForgetAuthentication();
   menu_.reset();
   menu_params_.reset();
-  if (view_)
+  if (view_) {
     g_signal_handlers_disconnect_by_data(view_, this);
+    g_signal_handlers_disconnect_by_data(
+        webkit_web_view_get_find_controller(view_), this);
+  }
   if (content_) {
     g_signal_handlers_disconnect_by_data(content_, this);
     g_object_unref(content_);

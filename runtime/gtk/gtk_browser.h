@@ -54,12 +54,16 @@ class GtkBrowser : public Browser {
   double ZoomLevel() override;
   void SetZoomLevel(double level) override;
   void Print() override;
-  void Find(const std::string& text, bool forward, bool match_case,
-            bool find_next) override;
-  void StopFinding() override;
+  void Find(int identifier, const std::string& text, bool forward,
+            bool match_case, bool find_next) override;
+  void StopFinding(bool clear_selection) override;
   void ShowDevTools() override;
   void CloseDevTools() override;
   void StartDownload(const std::string& url) override;
+  // History, source and find: gtk_history.cc, gtk_frame.cc, gtk_host.cc.
+  bool NavigationHistory(std::vector<NavigationRecord>* entries,
+                         int* current) override;
+  void ViewSource() override;
 
   void RequestClose(bool force) override;
 
@@ -86,6 +90,9 @@ class GtkBrowser : public Browser {
   void OnAuthenticate(WebKitAuthenticationRequest* request);
   void ForgetAuthentication();
   GtkWidget* OnCreate(WebKitNavigationAction* action);
+  // A new window for a pop-up on_before_popup allowed; null when it did not
+  // open.
+  GtkBrowser* OpenPopup(PopupRequest* request, WebKitWebView* related);
   void OnReadyToShow();
 
   GtkWindow* opener_;
@@ -106,6 +113,31 @@ class GtkBrowser : public Browser {
   WebKitAuthenticationRequest* auth_request_ = nullptr;
   Ref<MenuModel> menu_;  // the shown menu's model while it is up
   Ref<ContextMenuParams> menu_params_;
+
+  // History, source and find.
+  void ConnectHistory();
+  void RecordHistory(WebKitLoadEvent event);
+  void RecordTitle();
+  bool OnNavigationPolicy(WebKitPolicyDecision* decision,
+                          WebKitPolicyDecisionType type);
+  void OpenSourceWindow(const std::string& source, const std::string& charset);
+  void OnFindCounted(unsigned count);
+  struct PendingNavigation {
+    cef_transition_type_t transition = TT_EXPLICIT;
+    bool back_forward = false;
+    bool post = false;
+    bool redirected = false;
+  } navigation_;
+  bool history_committed_ = false;  // the current item shows the current load
+  struct PendingFind {
+    int identifier;
+    bool again;  // the next match of the same search
+    bool forward;
+  };
+  std::vector<PendingFind> finds_;  // each waits for its count
+  std::string find_text_;
+  guint32 find_options_ = 0;
+  int find_ordinal_ = 0;
 };
 
 GtkBrowser* GtkBrowserForView(WebKitWebView* view);

@@ -3,6 +3,9 @@
 
 #include <libsoup/soup.h>
 
+#include <functional>
+#include <memory>
+
 #include "runtime/base/function_task.h"
 #include "runtime/base/text.h"
 
@@ -74,23 +77,91 @@ void GtkBrowser::RunEditCommand(EditCommand command) {
   webkit_web_view_execute_editing_command(view_, name);
 }
 
-void GtkBrowser::GetSource(cef_string_visitor_t* visitor) {
-  WebKitWebResource* main = webkit_web_view_get_main_resource(view_);
-  if (!main) {
-    ReleaseStruct(visitor);
+namespace {
+
+// The main resource's bytes, handed to `done` on the UI thread while the
+// browser lives; nothing when the view has no document.
+void ReadMainResource(
+    GtkBrowser* browser,
+    std::function<void(GtkBrowser*, const std::string&, const std::string&)>
+        done) {
+  WebKitWebResource* main = webkit_web_view_get_main_resource(browser->view());
+  if (!main)
     return;
-  }
+  struct Read {
+    Ref<Browser> browser;
+    std::function<void(GtkBrowser*, const std::string&, const std::string&)>
+        done;
+  };
   webkit_web_resource_get_data(
       main, nullptr,
       +[](GObject* resource, GAsyncResult* result, gpointer data) {
+        std::unique_ptr<Read> read(static_cast<Read*>(data));
         gsize length = 0;
         guchar* bytes = webkit_web_resource_get_data_finish(
             WEBKIT_WEB_RESOURCE(resource), result, &length, nullptr);
-        Visit(static_cast<cef_string_visitor_t*>(data),
-              Utf8ToU16(std::string(reinterpret_cast<char*>(bytes), length)));
+        const std::string content =
+            bytes ? std::string(reinterpret_cast<char*>(bytes), length)
+                  : std::string();
         g_free(bytes);
+        // The charset the server named, for whoever must decode the bytes.
+        std::string charset;
+        WebKitURIResponse* response =
+            webkit_web_resource_get_response(WEBKIT_WEB_RESOURCE(resource));
+        SoupMessageHeaders* headers =
+            response ? webkit_uri_response_get_http_headers(response) : nullptr;
+        GHashTable* params = nullptr;
+        if (headers && soup_message_headers_get_content_type(headers, &params) &&
+            params) {
+          if (const char* c = static_cast<const char*>(
+                  g_hash_table_lookup(params, "charset")))
+            charset = c;
+        }
+        if (params)
+          g_hash_table_destroy(params);
+        GtkBrowser* b = static_cast<GtkBrowser*>(read->browser.get());
+        if (b->view() && !b->closed())
+          read->done(b, content, charset);
       },
-      visitor);
+      new Read{Ref<Browser>(browser), std::move(done)});
+}
+
+}  // namespace
+
+void GtkBrowser::GetSource(cef_string_visitor_t* visitor) {
+  // Released however the read ends.
+  std::shared_ptr<cef_string_visitor_t> held(
+      visitor, [](cef_string_visitor_t* v) { ReleaseStruct(v); });
+  ReadMainResource(this, [held](GtkBrowser*, const std::string& content,
+                                const std::string&) {
+    AddRefStruct(held.get());
+    Visit(held.get(), Utf8ToU16(content));
+  });
+}
+
+void GtkBrowser::ViewSource() {
+  ReadMainResource(this, [](GtkBrowser* b, const std::string& content,
+                            const std::string& charset) {
+    b->OpenSourceWindow(content, charset);
+  });
+}
+
+// As the library does it: a pop-up for "view-source:" and the page's
+// address, which the program may refuse or place as any other.
+void GtkBrowser::OpenSourceWindow(const std::string& source,
+                                  const std::string& charset) {
+  const gchar* uri = webkit_web_view_get_uri(view_);
+  const std::string address = std::string("view-source:") + (uri ? uri : "");
+  PopupRequest request;
+  AskPopup(Utf8ToU16(address), WOD_NEW_FOREGROUND_TAB, false, &request);
+  GtkBrowser* popup = OpenPopup(&request, nullptr);
+  if (!popup)
+    return;
+  GBytes* bytes = g_bytes_new(source.data(), source.size());
+  webkit_web_view_load_bytes(popup->view_, bytes, "text/plain",
+                             charset.empty() ? nullptr : charset.c_str(),
+                             address.c_str());
+  g_bytes_unref(bytes);
 }
 
 void GtkBrowser::GetText(cef_string_visitor_t* visitor) {

@@ -57,8 +57,8 @@ class WinBrowser : public Browser {
   double ZoomLevel() override { return 0.0; }
   void SetZoomLevel(double) override {}
   void Print() override {}
-  void Find(const std::string&, bool, bool, bool) override {}
-  void StopFinding() override {}
+  void Find(int, const std::string&, bool, bool, bool) override {}
+  void StopFinding(bool) override {}
   void ShowDevTools() override {}
   void CloseDevTools() override {}
   void StartDownload(const std::string& url) override;

@@ -1,0 +1,66 @@
+#!/usr/bin/env python3
+"""Serves the navigation probe's pages from DIR, saving each page it sends
+as DIR/sent<path> and appending every request's path to DIR/record.
+Listens on a free port of 127.0.0.1 and writes its number to DIR/port once
+it listens."""
+
+import http.server
+import os
+import sys
+
+PAGE = ("<html><head><title>%s</title></head>"
+        "<body><p id=\"t\">%s</p>%s</body></html>")
+
+PAGES = {
+    "/one": PAGE % ("One", "page one", ""),
+    # The third page is reached by following this link.
+    "/two": PAGE % ("Two", "page two", "<a id=\"next\" href=\"/three\">next</a>"),
+    "/three": PAGE % ("Three", "page three", ""),
+    "/script": PAGE % (
+        "Script", "as served",
+        "<script>document.getElementById('t').textContent ="
+        " 'changed by script';</script>"),
+    "/find": PAGE % ("Find", "apple Apple pear APPLE apple plum", ""),
+    "/wide": PAGE % ("Wide", "wide", ""),
+}
+
+
+def main():
+    directory = sys.argv[1]
+
+    class Handler(http.server.BaseHTTPRequestHandler):
+        def do_GET(self):
+            with open(os.path.join(directory, "record"), "a",
+                      encoding="utf-8") as out:
+                out.write(self.path + "\n")
+            path = self.path.split("?")[0]
+            page = PAGES.get(path)
+            status = 200
+            if page is None:
+                status = 404
+                page = PAGE % ("Missing", "no such page", "")
+            body = page.encode("utf-8")
+            with open(os.path.join(directory, "sent" + path.replace("/", "_")),
+                      "wb") as out:
+                out.write(body)
+            self.send_response(status)
+            self.send_header("Content-Type", "text/html; charset=utf-8")
+            self.send_header("Content-Length", str(len(body)))
+            self.send_header("Cache-Control", "no-store")
+            self.end_headers()
+            self.wfile.write(body)
+
+        def log_message(self, *args):
+            pass
+
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+    with open(os.path.join(directory, "port.tmp"), "w",
+              encoding="ascii") as out:
+        out.write(str(server.server_address[1]))
+    os.rename(os.path.join(directory, "port.tmp"),
+              os.path.join(directory, "port"))
+    server.serve_forever()
+
+
+if __name__ == "__main__":
+    main()
