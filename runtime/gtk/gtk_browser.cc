@@ -7,7 +7,6 @@
 
 #include "runtime/gtk/gtk_pump.h"
 #include "runtime/gtk/gtk_request_context.h"
-
 #include "runtime/gtk/gtk_schemes.h"
 #include "runtime/browser/load_error.h"
 #include "runtime/base/text.h"
@@ -349,12 +348,9 @@ GtkBrowser* GtkBrowser::OpenPopup(PopupRequest* request,
                                   WebKitWebView* related) {
   if (request->cancel || !view_)
     return nullptr;
-  GtkBrowser* popup =
-      new GtkBrowser(popup_request.TakeClient(), true, window());
+  GtkBrowser* popup = new GtkBrowser(request->TakeClient(), true, window());
   AddRefStruct(request_context());  // a pop-up loads in its opener's context
   popup->SetRequestContext(request_context());
-
-  GtkBrowser* popup = new GtkBrowser(request->TakeClient(), true, window());
   popup->Register();  // the runtime's reference
   popup->Open(&request->info, &request->settings, std::string(), related);
   popup->CallAfterCreated();
