@@ -23,9 +23,7 @@
 
 namespace cefrt {
 
-bool PostToIo(std::function<void()> fn) {
-  return cef_post_task(TID_IO, (new FunctionTask(std::move(fn)))->Give()) != 0;
-}
+// PostToIo is defined once, in runtime/browser/resource_job.cc.
 
 namespace {
 
