@@ -82,7 +82,6 @@ TEST(ExampleTest, EachFeatureReachesThePageAndStdout) {
     if (top.pid == example.pid()) window = top.id;
   }
   const fs::path shot = dir / "example.png";
-  const bool have_shot = window && desktop.Screenshot(shot);
   const std::string output = ReadFile(log);
   EXPECT_TRUE(done) << "no page text within the time:\n" << output;
 
@@ -111,15 +110,26 @@ TEST(ExampleTest, EachFeatureReachesThePageAndStdout) {
         << output;
   }
 
-  // The style sheet reached the page: its background fills the window.
+  // The style sheet reached the page: its background fills the window,
+  // once the page has been drawn.
   ASSERT_TRUE(window) << "no window of the example's";
-  if (have_shot && e2e::OnPath("convert")) {
-    const std::optional<e2e::Geometry> geometry =
-        desktop.WindowGeometry(*window);
-    ASSERT_TRUE(geometry);
-    EXPECT_EQ("srgb(244,241,234)",
-              PixelAt(shot, geometry->x + 4,
-                      geometry->y + geometry->height - 4));
+  const std::optional<e2e::Geometry> geometry =
+      desktop.WindowGeometry(*window);
+  ASSERT_TRUE(geometry);
+  bool have_shot = false;
+  if (e2e::OnPath("convert")) {
+    const std::string background = "srgb(244,241,234)";
+    std::string pixel;
+    e2e::PollUntil(
+        [&] {
+          have_shot = desktop.Screenshot(shot);
+          pixel = have_shot ? PixelAt(shot, geometry->x + 4,
+                                      geometry->y + geometry->height - 4)
+                            : "no screenshot";
+          return pixel == background;
+        },
+        Millis(15000));
+    EXPECT_EQ(background, pixel);
   }
 
   ASSERT_TRUE(desktop.Close(*window));
