@@ -156,6 +156,15 @@ std::shared_ptr<TaskRunner> NamedThreadRunner(int tid) {
   return RunnerFor(tid);
 }
 
+cef_app_t* AppReference() {
+  Runtime& rt = State();
+  std::lock_guard<std::mutex> lock(rt.mutex);
+  if (!rt.initialized || !rt.app)
+    return nullptr;
+  AddRefStruct(rt.app);
+  return reinterpret_cast<cef_app_t*>(rt.app);
+}
+
 int CurrentNamedThread() {
   std::shared_ptr<TaskRunner> runners[kThreadCount];
   {

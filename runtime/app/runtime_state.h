@@ -23,6 +23,10 @@ Clock::time_point RunDueUiTasks();
 // first use; null when not initialised or the id names no thread.
 std::shared_ptr<TaskRunner> NamedThreadRunner(int tid);
 
+// The application handed to cef_initialize, with a new reference; null
+// when none was given or the runtime is shutting down.
+struct _cef_app_t* AppReference();
+
 // The named thread the caller is on, or -1 (also when not initialised).
 // Starts no thread.
 int CurrentNamedThread();

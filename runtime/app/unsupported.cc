@@ -37,6 +37,61 @@ void cef_is_web_plugin_unstable(
   cefrt::ReleaseStruct(callback);
 }
 
+void cef_visit_web_plugin_info(struct _cef_web_plugin_info_visitor_t* visitor) {
+  cefrt::ReleaseStruct(visitor);
+}
+
+#if defined(_WIN32)
+// The Windows view does not serve these yet.
+cef_cookie_manager_t* cef_cookie_manager_create_manager(
+    const cef_string_t* path, int persist_session_cookies,
+    struct _cef_completion_callback_t* callback) {
+  (void)path;
+  (void)persist_session_cookies;
+  cefrt::ReleaseStruct(callback);
+  return nullptr;
+}
+
+cef_cookie_manager_t* cef_cookie_manager_get_global_manager(
+    struct _cef_completion_callback_t* callback) {
+  cefrt::ReleaseStruct(callback);
+  return nullptr;
+}
+
+cef_request_context_t* cef_create_context_shared(
+    cef_request_context_t* other,
+    struct _cef_request_context_handler_t* handler) {
+  cefrt::ReleaseStruct(other);
+  cefrt::ReleaseStruct(handler);
+  return nullptr;
+}
+
+cef_request_context_t* cef_request_context_create_context(
+    const cef_request_context_settings_t* settings,
+    struct _cef_request_context_handler_t* handler) {
+  (void)settings;
+  cefrt::ReleaseStruct(handler);
+  return nullptr;
+}
+
+cef_request_context_t* cef_request_context_get_global_context(void) {
+  return nullptr;
+}
+
+// Served on Linux only; the Windows view does not serve these yet.
+
+int cef_register_scheme_handler_factory(
+    const cef_string_t* scheme_name, const cef_string_t* domain_name,
+    struct _cef_scheme_handler_factory_t* factory) {
+  (void)scheme_name;
+  (void)domain_name;
+  cefrt::ReleaseStruct(factory);
+  return 0;
+}
+
+// Script contexts and values: served on Linux only; the Windows view does not
+// serve them yet.
+
 int cef_register_extension(const cef_string_t* extension_name,
                            const cef_string_t* javascript_code,
                            struct _cef_v8handler_t* handler) {
@@ -44,10 +99,6 @@ int cef_register_extension(const cef_string_t* extension_name,
   (void)javascript_code;
   cefrt::ReleaseStruct(handler);
   return 0;
-}
-
-void cef_visit_web_plugin_info(struct _cef_web_plugin_info_visitor_t* visitor) {
-  cefrt::ReleaseStruct(visitor);
 }
 
 cef_v8context_t* cef_v8context_get_current_context(void) { return nullptr; }
@@ -111,54 +162,6 @@ cef_v8value_t* cef_v8value_create_uint(uint32_t value) {
 }
 
 cef_v8value_t* cef_v8value_create_undefined(void) { return nullptr; }
-
-#if defined(_WIN32)
-// The Windows view does not serve these yet.
-cef_cookie_manager_t* cef_cookie_manager_create_manager(
-    const cef_string_t* path, int persist_session_cookies,
-    struct _cef_completion_callback_t* callback) {
-  (void)path;
-  (void)persist_session_cookies;
-  cefrt::ReleaseStruct(callback);
-  return nullptr;
-}
-
-cef_cookie_manager_t* cef_cookie_manager_get_global_manager(
-    struct _cef_completion_callback_t* callback) {
-  cefrt::ReleaseStruct(callback);
-  return nullptr;
-}
-
-cef_request_context_t* cef_create_context_shared(
-    cef_request_context_t* other,
-    struct _cef_request_context_handler_t* handler) {
-  cefrt::ReleaseStruct(other);
-  cefrt::ReleaseStruct(handler);
-  return nullptr;
-}
-
-cef_request_context_t* cef_request_context_create_context(
-    const cef_request_context_settings_t* settings,
-    struct _cef_request_context_handler_t* handler) {
-  (void)settings;
-  cefrt::ReleaseStruct(handler);
-  return nullptr;
-}
-
-cef_request_context_t* cef_request_context_get_global_context(void) {
-  return nullptr;
-}
-
-// Served on Linux only; the Windows view does not serve these yet.
-
-int cef_register_scheme_handler_factory(
-    const cef_string_t* scheme_name, const cef_string_t* domain_name,
-    struct _cef_scheme_handler_factory_t* factory) {
-  (void)scheme_name;
-  (void)domain_name;
-  cefrt::ReleaseStruct(factory);
-  return 0;
-}
 
 #endif  // defined(_WIN32)
 

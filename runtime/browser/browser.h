@@ -141,6 +141,10 @@ class Browser : public CountedStruct<cef_browser_t> {
   // Opens the page's source in a window of its own.
   virtual void ViewSource() {}
 
+  // JavaScript: the main frame's current script context with a new
+  // reference, or null.
+  virtual struct _cef_v8context_t* ScriptContext() { return nullptr; }
+
   // close_browser: `force` skips the life-span handler's do_close.
   virtual void RequestClose(bool force) = 0;
   // Ends the browser: on_before_close, window gone, references dropped.

@@ -116,8 +116,10 @@ Frame::Frame(Browser* browser)
   c.get_browser = [](S* s) CEF_CALLBACK -> cef_browser_t* {
     return FrameOf(s) ? FrameOf(s)->browser()->Share() : nullptr;
   };
-  // Script contexts are out of reach of the browser side.
-  c.get_v8context = [](S*) CEF_CALLBACK -> struct _cef_v8context_t* { return nullptr; };
+  c.get_v8context = [](S* s) CEF_CALLBACK -> struct _cef_v8context_t* {
+    Browser* b = Live(s);
+    return b ? b->ScriptContext() : nullptr;
+  };
   c.visit_dom = [](S*, struct _cef_domvisitor_t* visitor) CEF_CALLBACK {
     ReleaseStruct(visitor);
   };

@@ -10,6 +10,7 @@
 #include "runtime/gtk/gtk_schemes.h"
 #include "runtime/browser/load_error.h"
 #include "runtime/base/text.h"
+#include "runtime/gtk/v8_page.h"
 
 namespace cefrt {
 
@@ -110,6 +111,7 @@ void GtkBrowser::Open(const cef_window_info_t* info,
         "settings", web_settings, "user-content-manager", content_, nullptr));
   }
   g_object_unref(web_settings);
+  v8_ = new V8Page(this, view_, content_);
 
   window_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
   GtkWindow* window = GTK_WINDOW(window_);
@@ -421,6 +423,9 @@ void GtkBrowser::RequestClose(bool force) {
 
 
 void GtkBrowser::DestroyView() {
+  // The program hears of the context's end while the page still exists.
+  delete v8_;
+  v8_ = nullptr;
   DisarmCommitTimer();
   ForgetAuthentication();
   menu_.reset();
@@ -441,6 +446,10 @@ void GtkBrowser::DestroyView() {
   }
   window_ = nullptr;
   view_ = nullptr;
+}
+
+struct _cef_v8context_t* GtkBrowser::ScriptContext() {
+  return v8_ ? v8_->Context() : nullptr;
 }
 
 bool GtkBrowser::CanGoBack() { return webkit_web_view_can_go_back(view_); }
@@ -493,6 +502,7 @@ void ConfigurePlatform(const BrowserEnvironment& env) {
 }
 
 void ShutdownPlatform() {
+  ReleaseExtensions();  // JavaScript extensions
   if (GtkInitialized())
     FilterToolkitEvents(false);
   LetClosedPagesFinish();

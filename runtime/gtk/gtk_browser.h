@@ -13,6 +13,8 @@
 
 namespace cefrt {
 
+class V8Page;
+
 class GtkBrowser : public Browser {
  public:
   GtkBrowser(cef_client_t* client, bool popup, GtkWindow* opener);
@@ -64,6 +66,10 @@ class GtkBrowser : public Browser {
   bool NavigationHistory(std::vector<NavigationRecord>* entries,
                          int* current) override;
   void ViewSource() override;
+
+  // JavaScript contexts.
+  struct _cef_v8context_t* ScriptContext() override;
+  V8Page* v8_page() const { return v8_; }
 
   void RequestClose(bool force) override;
 
@@ -138,6 +144,8 @@ class GtkBrowser : public Browser {
   std::string find_text_;
   guint32 find_options_ = 0;
   int find_ordinal_ = 0;
+
+  V8Page* v8_ = nullptr;  // the page's script contexts
 };
 
 GtkBrowser* GtkBrowserForView(WebKitWebView* view);
