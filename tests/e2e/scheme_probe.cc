@@ -13,6 +13,9 @@
 //             navigation to the server
 //   block     on_before_resource_load cancels a navigation to the server
 //   serve     get_resource_handler serves an address of the server
+//   stall_head, stall_body  the handler keeps its callback and never
+//             answers (before the headers, or in the body): the browser
+//             closes meanwhile, and the handler must hear the cancel
 // The probe prints one line per event ("title ...", "load-error <code>
 // <url>", "called <handler>", "url <address>", "wrong-thread <handler>")
 // and "done" when its mode's check is complete. Exit codes: 0 done, 2 not
@@ -148,6 +151,11 @@ class ProbeResource : public CefResourceHandler, public probe::Counted {
     if (decline_)
       return false;
     answer_ = AnswerFor(request->GetURL().ToUtf8());
+    if (g_probe.mode == "stall_head") {
+      held_ = callback;  // never answered
+      Later(TID_UI, 300, Finish);
+      return true;
+    }
     Later(TID_IO, 50, [callback, this] {
       if (abort_)
         callback->Cancel();
@@ -174,6 +182,12 @@ class ProbeResource : public CefResourceHandler, public probe::Counted {
                     CefRefPtr<CefCallback> callback) override {
     Called("read_response", TID_IO);
     ++reads_;
+    if (reads_ == 2 && g_probe.mode == "stall_body") {
+      bytes_read = 0;
+      held_ = callback;  // never answered
+      Later(TID_UI, 300, Finish);
+      return true;
+    }
     if (reads_ == 2) {
       bytes_read = 0;
       Later(TID_IO, 50, [callback] {
@@ -198,6 +212,7 @@ class ProbeResource : public CefResourceHandler, public probe::Counted {
   const bool decline_;
   const bool abort_;
   Answer answer_;
+  CefRefPtr<CefCallback> held_;
   size_t offset_ = 0;
   int reads_ = 0;
   IMPLEMENT_REFCOUNTING(ProbeResource);
@@ -322,6 +337,7 @@ std::string StartUrl() {
   if (m == "redirect") return "probe://site/redirect";
   if (m == "cancel" || m == "abort") return "probe://site/page?" + m;
   if (m == "browse") return "probe://site/links";
+  if (m == "stall_head" || m == "stall_body") return "probe://site/page";
   if (m == "header" || m == "block") return g_probe.server + "echo?" + m;
   if (m == "serve") return g_probe.server + "echo?served";
   return std::string();

@@ -80,6 +80,7 @@ struct Case {
   std::vector<std::string> not_printed;
   std::vector<std::string> recorded;  // in what the server recorded
   bool server_untouched = false;      // nothing reached /echo
+  std::vector<std::string> once = {};  // printed exactly once
 };
 
 void PrintTo(const Case& c, std::ostream* os) { *os << c.mode; }
@@ -109,6 +110,12 @@ TEST_P(SchemeProbeTest, HandlersServeAndSteerTheLoad) {
         << "unexpected \"" << line << "\" in\n" << run.output;
   for (const std::string& part : c.recorded)
     EXPECT_TRUE(Has(run.recorded, part)) << run.recorded;
+  for (const std::string& line : c.once) {
+    const size_t first = run.output.find(line);
+    EXPECT_TRUE(first != std::string::npos &&
+                run.output.find(line, first + 1) == std::string::npos)
+        << "\"" << line << "\" not printed once in\n" << run.output;
+  }
   if (c.server_untouched) {
     EXPECT_EQ("", run.recorded);
   }
@@ -155,7 +162,8 @@ const Case kCases[] = {
       "url $echo?header", "load-end 200"},
      {"load-error"},
      {"[\"X-Added\", \"by-probe\"]"},
-     false},
+     false,
+     {"called on_before_resource_load"}},
     {"block",
      {"before-load $echo?block", "load-error -3 $echo?block"},
      {"load-end"},
@@ -165,6 +173,19 @@ const Case kCases[] = {
      {"called get_resource_handler", "called read_response", "title served",
       "url $echo?served"},
      {"load-error"},
+     {},
+     true,
+     {"called get_resource_handler"}},
+    // A request the handler never answers ends with the browser: the
+    // handler hears the cancel, and nothing outlives the library.
+    {"stall_head",
+     {"called process_request", "called cancel"},
+     {"called get_response_headers"},
+     {},
+     true},
+    {"stall_body",
+     {"called get_response_headers", "called cancel"},
+     {"later-read"},
      {},
      true},
 };
