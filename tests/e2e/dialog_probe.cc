@@ -6,10 +6,12 @@
 // the page's script got is the server's to record. Exit codes: 0 when the
 // run ended as the mode expects, 2 when it did not end in time, 3 when a
 // client outlived the library, 4 for bad use.
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <thread>
 #include <utility>
 
 #include "include/cef_app.h"
@@ -144,6 +146,18 @@ class ProbeClient : public CefClient,
     }
     if (Is("later")) {
       Post([callback] { callback->Continue(true, CefString()); }, 500);
+      return true;
+    }
+    if (Is("modal")) {
+      // As a modal dialog of the program's own would: answered while the
+      // handler still runs the loop.
+      callback->Continue(true, CefString());
+      const auto until =
+          std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+      while (std::chrono::steady_clock::now() < until) {
+        CefDoMessageLoopWork();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      }
       return true;
     }
     const bool yes = !Is("confirm-no") && !Is("prompt-cancel");

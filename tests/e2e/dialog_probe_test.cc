@@ -174,6 +174,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Answered from a task of the program's, half a second on.
         DialogCase{"AnsweredLater", "later", "jsdialog type=1|dialog-closed",
                    Result("true"), ""},
+        // Answered while the handler ran a loop of its own.
+        DialogCase{"AnsweredInsideTheHandlersLoop", "modal",
+                   "jsdialog type=1|dialog-closed", Result("true"), ""},
         // Without any dialog: one waiting for input would never report.
         DialogCase{"Suppressed", "suppress", "jsdialog type=1",
                    Result("false"), "dialog-closed"},
