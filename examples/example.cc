@@ -252,6 +252,10 @@ class MemoryResourceFactory : public CefSchemeHandlerFactory {
 // ---------------------------------------------------------------------------
 // The function the page calls: askProgram(a, b) answers a * b.
 
+bool IsNumber(CefRefPtr<CefV8Value> value) {
+  return value->IsInt() || value->IsUInt() || value->IsDouble();
+}
+
 double NumberOf(CefRefPtr<CefV8Value> value) {
   if (value->IsInt()) return value->GetIntValue();
   if (value->IsUInt()) return value->GetUIntValue();
@@ -269,12 +273,8 @@ class Multiplier : public CefV8Handler {
   bool Execute(const CefString& name, CefRefPtr<CefV8Value>,
                const CefV8ValueList& arguments, CefRefPtr<CefV8Value>& retval,
                CefString& exception) override {
-    const bool numbers = arguments.size() == 2 &&
-                         (arguments[0]->IsInt() || arguments[0]->IsUInt() ||
-                          arguments[0]->IsDouble()) &&
-                         (arguments[1]->IsInt() || arguments[1]->IsUInt() ||
-                          arguments[1]->IsDouble());
-    if (!numbers) {
+    if (arguments.size() != 2 || !IsNumber(arguments[0]) ||
+        !IsNumber(arguments[1])) {
       // The text becomes an exception in the page's script.
       exception = name.ToUtf8() + " takes two numbers";
       return true;
