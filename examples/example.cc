@@ -39,8 +39,8 @@ namespace {
 constexpr char kScheme[] = "demo";
 constexpr char kHost[] = "app";
 constexpr char kStartUrl[] = "demo://app/";
-// The cookie the program sets, for a site of its own: the page's scheme is
-// not one the cookie store keeps cookies for.
+// The cookie the program sets, for a site of its own: the cookie store keeps
+// none for the page's own scheme.
 constexpr char kCookieUrl[] = "https://pellavine.example/";
 
 // The page's steps end by setting its title; the program acts on each.
