@@ -12,6 +12,7 @@
 #include "include/capi/cef_entry_capi.h"
 #include "include/capi/cef_task_capi.h"
 #include "runtime/browser/browser_env.h"
+#include "runtime/browser/resource_job.h"
 #include "runtime/base/capi_util.h"
 #include "runtime/app/command_line.h"
 #include "runtime/base/counted.h"
@@ -278,6 +279,15 @@ int cef_initialize(const cef_main_args_t* args, const cef_settings_t* settings,
 
 void cef_shutdown(void) {
   cefrt::Runtime& rt = State();
+  bool running;
+  {
+    std::lock_guard<std::mutex> lock(rt.mutex);
+    running = rt.initialized && rt.init_thread == std::this_thread::get_id();
+  }
+  // Requests the program's handlers still serve hear their cancel while the
+  // IO thread runs.
+  if (running)
+    cefrt::ResourceJob::CancelAll();
   std::shared_ptr<cefrt::TaskRunner> runners[cefrt::kThreadCount];
   cef_base_t* app = nullptr;
   {

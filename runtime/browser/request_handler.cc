@@ -5,7 +5,9 @@
 
 #include "include/capi/cef_callbacks_capi.h"
 #include "include/capi/cef_handlers_capi.h"
+#include "include/capi/cef_string_capi.h"
 #include "runtime/base/counted.h"
+#include "runtime/base/text.h"
 #include "runtime/base/function_task.h"
 #include "runtime/browser/browser.h"
 #include "runtime/browser/resource_job.h"
@@ -180,6 +182,58 @@ std::shared_ptr<void> AskBeforeLoad(Browser* browser,
       }))
     Answer(q, LoadAnswer());
   return q;
+}
+
+bool AsksAboutRedirects(Browser* browser) {
+  RequestHandler* h = HandlerOf(browser);
+  const bool asks = Offers(h, &RequestHandler::on_resource_redirect);
+  ReleaseStruct(h);
+  return asks;
+}
+
+std::shared_ptr<void> AskRedirect(Browser* browser, const RequestData& request,
+                                  const std::string& new_url,
+                                  std::function<void(std::string)> done) {
+  struct Redirect {
+    Ref<Browser> browser;
+    RequestData request;
+    std::string new_url;
+    std::function<void(std::string)> done;
+  };
+  auto r = std::make_shared<Redirect>(
+      Redirect{Ref<Browser>(browser), request, new_url, std::move(done)});
+  std::weak_ptr<Redirect> weak = r;
+  auto answer = [weak](std::string url) {
+    PostToUi([weak, url] {
+      std::shared_ptr<Redirect> redirect = weak.lock();
+      if (redirect && redirect->done) {
+        auto done = std::move(redirect->done);
+        redirect->done = nullptr;
+        done(url);
+      }
+    });
+  };
+  const bool posted = PostToIo([weak, answer] {
+    std::shared_ptr<Redirect> redirect = weak.lock();
+    if (!redirect)
+      return;
+    std::u16string url = Utf8ToU16(redirect->new_url);
+    RequestHandler* h = HandlerOf(redirect->browser.get());
+    if (Offers(h, &RequestHandler::on_resource_redirect)) {
+      cef_string_t in_out = {};
+      ToCef(url, &in_out);
+      h->on_resource_redirect(h, redirect->browser->Share(),
+                              redirect->browser->NewFrame(),
+                              NewReadOnlyRequest(redirect->request), &in_out);
+      url = FromCef(&in_out);
+      cef_string_utf16_clear(&in_out);
+    }
+    ReleaseStruct(h);
+    answer(url.empty() ? redirect->new_url : U16ToUtf8(url));
+  });
+  if (!posted)
+    answer(new_url);
+  return r;
 }
 
 }  // namespace cefrt

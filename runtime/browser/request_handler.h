@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "include/capi/cef_resource_capi.h"
 #include "runtime/data/request.h"
@@ -33,6 +34,17 @@ bool AsksAboutLoads(Browser* browser);
 std::shared_ptr<void> AskBeforeLoad(Browser* browser,
                                     const RequestData& request,
                                     std::function<void(LoadAnswer)> done);
+
+// Whether the handler hears of redirects.
+bool AsksAboutRedirects(Browser* browser);
+
+// Asks on_resource_redirect on the IO thread about `request` being
+// redirected to `new_url`; `done` runs on the UI thread with the address
+// to go to (the handler's change, or `new_url`), unless the returned
+// question was dropped first.
+std::shared_ptr<void> AskRedirect(Browser* browser, const RequestData& request,
+                                  const std::string& new_url,
+                                  std::function<void(std::string)> done);
 
 }  // namespace cefrt
 

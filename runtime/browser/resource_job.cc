@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <future>
 #include <climits>
 #include <utility>
 #include <vector>
@@ -80,6 +82,11 @@ ResponseHead ReadHead(cef_response_t* r) {
   return head;
 }
 
+std::mutex g_live_mutex;
+// Every started job, for the cancel at shut-down.
+std::vector<std::weak_ptr<ResourceJob>>* g_live =
+    new std::vector<std::weak_ptr<ResourceJob>>();
+
 }  // namespace
 
 bool PostToIo(std::function<void()> fn) {
@@ -90,7 +97,14 @@ ResourceJob::ResourceJob(cef_resource_handler_t* handler, RequestData request,
                          Sink sink)
     : handler_(handler), request_(std::move(request)), sink_(std::move(sink)) {}
 
-ResourceJob::~ResourceJob() { ReleaseStruct(handler_); }
+ResourceJob::~ResourceJob() {
+  // A cancel the IO thread had no time to run (shut-down) is delivered by
+  // the last owner; no step can run any more.
+  if (cancel_requested_ && step_ != Step::kDone && handler_ &&
+      Offers(handler_, &cef_resource_handler_t::cancel))
+    handler_->cancel(handler_);
+  ReleaseStruct(handler_);
+}
 
 cef_callback_t* ResourceJob::NewCallback() {
   return (new JobCallback(weak_from_this(), ++generation_))->Give();
@@ -98,6 +112,15 @@ cef_callback_t* ResourceJob::NewCallback() {
 
 void ResourceJob::Start() {
   std::shared_ptr<ResourceJob> self = shared_from_this();
+  {
+    std::lock_guard<std::mutex> lock(g_live_mutex);
+    g_live->erase(std::remove_if(g_live->begin(), g_live->end(),
+                                 [](const std::weak_ptr<ResourceJob>& j) {
+                                   return j.expired();
+                                 }),
+                  g_live->end());
+    g_live->push_back(self);
+  }
   PostToIo([self] { self->Process(); });
 }
 
@@ -234,6 +257,7 @@ void ResourceJob::CancelNow() {
 }
 
 void ResourceJob::Cancel() {
+  cancel_requested_ = true;
   {
     std::lock_guard<std::mutex> lock(mutex_);
     sink_ = Sink();
@@ -241,6 +265,35 @@ void ResourceJob::Cancel() {
   std::shared_ptr<ResourceJob> self = shared_from_this();
   if (!PostToIo([self] { self->CancelNow(); }))
     CancelNow();  // shut-down: the IO thread has gone, nothing else runs
+}
+
+void ResourceJob::CancelAll() {
+  std::vector<std::shared_ptr<ResourceJob>> live;
+  {
+    std::lock_guard<std::mutex> lock(g_live_mutex);
+    for (const std::weak_ptr<ResourceJob>& weak : *g_live) {
+      if (std::shared_ptr<ResourceJob> job = weak.lock())
+        live.push_back(job);
+    }
+    g_live->clear();
+  }
+  if (live.empty())
+    return;
+  for (const auto& job : live) {
+    job->cancel_requested_ = true;
+    std::lock_guard<std::mutex> lock(job->mutex_);
+    job->sink_ = Sink();
+  }
+  auto done = std::make_shared<std::promise<void>>();
+  std::future<void> finished = done->get_future();
+  if (!PostToIo([live, done] {
+        for (const auto& job : live)
+          job->CancelNow();
+        done->set_value();
+      }))
+    return;  // no IO thread: the jobs' last owners cancel
+  // A handler stuck in a call must not hold the shut-down for ever.
+  finished.wait_for(std::chrono::seconds(5));
 }
 
 void ResourceJob::Fail(int net_error) {

@@ -6,6 +6,7 @@
 
 #include <stdint.h>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -57,6 +58,10 @@ class ResourceJob : public std::enable_shared_from_this<ResourceJob> {
   // on the caller's.
   void Cancel();
 
+  // Shut-down, before the named threads end: every job still alive is
+  // cancelled on the IO thread, the caller waiting (a while at most) for it.
+  static void CancelAll();
+
   // Continues the step a handler's callback belongs to; `generation` tells
   // a stale callback from the current one.
   void Continue(int generation);
@@ -81,6 +86,7 @@ class ResourceJob : public std::enable_shared_from_this<ResourceJob> {
   size_t read_max_ = 0;
   std::function<void(std::string)> read_done_;
 
+  std::atomic<bool> cancel_requested_{false};
   std::mutex mutex_;  // guards sink_
   Sink sink_;
 };

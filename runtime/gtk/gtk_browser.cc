@@ -287,10 +287,10 @@ void GtkBrowser::OnLoadChanged(WebKitLoadEvent event) {
 
 bool GtkBrowser::OnLoadFailed(const char* uri, const GError* error) {
   Ref<Browser> keep(this);
-  if (RedirectedAway(view_, uri))  // schemes: another load took its place
-    return true;
   load_failed_ = true;
   DisarmCommitTimer();
+  if (RedirectedAway(view_, uri))  // schemes: another load took its place
+    return true;
   // Without a handler, WebKit's own error page.
   if (timed_out_) {
     timed_out_ = false;

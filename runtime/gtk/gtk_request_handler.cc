@@ -13,6 +13,7 @@
 #include "runtime/browser/request_handler.h"
 #include "runtime/browser/resource_job.h"
 #include "runtime/gtk/gtk_browser.h"
+#include "runtime/gtk/gtk_schemes.h"
 
 namespace cefrt {
 
@@ -27,6 +28,7 @@ struct ViewState {
   std::shared_ptr<void> question;
   std::shared_ptr<ResourceJob> job;  // the handler serving the page
   std::string bypass_url;  // a load of ours, asked about already
+  std::string last_url;    // the latest navigation's address
 
   ~ViewState() { Reset(); }
   void Reset() {
@@ -181,6 +183,31 @@ void OnAnswer(WebKitWebView* view, const LoadAnswer& answer) {
   }
 }
 
+// The handler had its say about a redirect: the load follows it, or goes to
+// the address the handler chose instead.
+void OnRedirectAnswer(WebKitWebView* view, const RequestData& target,
+                      const std::string& from, const std::string& to) {
+  ViewState* state = StateOf(view);
+  WebKitPolicyDecision* decision = state->TakeDecision();
+  if (!decision)
+    return;
+  GtkBrowser* browser = GtkBrowserForView(view);
+  const std::string url = U16ToUtf8(target.url);
+  if (browser && to == url && !AskBeforeBrowse(browser, target, true)) {
+    webkit_policy_decision_use(decision);
+    g_object_unref(decision);
+    return;
+  }
+  webkit_policy_decision_ignore(decision);
+  g_object_unref(decision);
+  if (!browser || to == url)
+    return;
+  ExpectRedirectAway(view, {from, url});
+  state->bypass_url = to;
+  state->last_url = to;
+  webkit_web_view_load_uri(view, to.c_str());
+}
+
 gboolean OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision* decision,
                         WebKitPolicyDecisionType type, gpointer self) {
   if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION)
@@ -196,6 +223,7 @@ gboolean OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision* decision,
   ViewState* state = StateOf(view);
   if (!state->bypass_url.empty() && state->bypass_url == url) {
     state->bypass_url.clear();
+    state->last_url = url;
     return FALSE;
   }
   RequestData rd;
@@ -208,8 +236,24 @@ gboolean OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision* decision,
   rd.transition_type =
       TransitionOf(webkit_navigation_action_get_navigation_type(action));
   Ref<Browser> keep(browser);
-  if (AskBeforeBrowse(browser, rd,
-                      webkit_navigation_action_is_redirect(action) != 0)) {
+  const bool redirect = webkit_navigation_action_is_redirect(action) != 0;
+  const std::string from = state->last_url;
+  state->last_url = url;
+  if (redirect && !from.empty() && from != url &&
+      AsksAboutRedirects(browser)) {
+    // WebKit waits for the decision before it follows the redirect.
+    state->Reset();
+    state->decision = WEBKIT_POLICY_DECISION(g_object_ref(decision));
+    RequestData original;
+    original.url = Utf8ToU16(from);
+    original.resource_type = RT_MAIN_FRAME;
+    state->question = AskRedirect(
+        browser, original, url, [view, rd, from](std::string to) {
+          OnRedirectAnswer(view, rd, from, to);
+        });
+    return TRUE;
+  }
+  if (AskBeforeBrowse(browser, rd, redirect)) {
     webkit_policy_decision_ignore(decision);
     return TRUE;
   }

@@ -160,12 +160,22 @@ namespace {
 constexpr char kRedirectedKey[] = "cefrt-redirected-from";
 }  // namespace
 
+void ExpectRedirectAway(WebKitWebView* view,
+                        const std::vector<std::string>& uris) {
+  std::string joined;
+  for (const std::string& uri : uris)
+    joined += uri + "\n";
+  g_object_set_data_full(G_OBJECT(view), kRedirectedKey,
+                         g_strdup(joined.c_str()), g_free);
+}
+
 bool RedirectedAway(WebKitWebView* view, const char* uri) {
-  const char* from =
-      static_cast<const char*>(g_object_get_data(G_OBJECT(view), kRedirectedKey));
-  if (!from)
+  const char* from = static_cast<const char*>(
+      g_object_get_data(G_OBJECT(view), kRedirectedKey));
+  if (!from || !uri)
     return false;
-  const bool same = g_strcmp0(from, uri) == 0;
+  const bool same =
+      std::string(from).find(std::string(uri) + "\n") != std::string::npos;
   g_object_set_data(G_OBJECT(view), kRedirectedKey, nullptr);
   return same;
 }
@@ -328,9 +338,7 @@ void SchemeTask::Respond(const ResponseHead& head) {
     // load it interrupts is no failure the program should hear of.
     WebKitWebView* view = view_;
     Forget();
-    g_object_set_data_full(G_OBJECT(view), kRedirectedKey,
-                           g_strdup(webkit_uri_scheme_request_get_uri(request_)),
-                           g_free);
+    ExpectRedirectAway(view, {webkit_uri_scheme_request_get_uri(request_)});
     webkit_web_view_load_uri(view, head.redirect_url.c_str());
     Done();
     return;
@@ -340,6 +348,12 @@ void SchemeTask::Respond(const ResponseHead& head) {
   *stream->job = job_;
   if (!job_)
     stream->ended = TRUE;
+  if (view_)  // the body is not wanted once the view has gone
+    g_signal_connect_object(view_, "destroy",
+                            G_CALLBACK(+[](GtkWidget*, gpointer s) {
+                              EndStream(static_cast<CefrtSchemeStream*>(s));
+                            }),
+                            stream, GConnectFlags(0));
   WebKitURISchemeResponse* response = webkit_uri_scheme_response_new(
       G_INPUT_STREAM(stream), head.redirect_url.empty() ? head.length : 0);
   webkit_uri_scheme_response_set_status(

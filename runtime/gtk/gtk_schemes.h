@@ -7,6 +7,7 @@
 #include <webkit2/webkit2.h>
 
 #include <string>
+#include <vector>
 
 #include "include/capi/cef_resource_capi.h"
 
@@ -30,8 +31,10 @@ void ForgetSchemesOf(WebKitWebContext* context);
 // The domain of errors that carry the library's network error code, from a
 // request of ours to the view's load-failed.
 GQuark NetErrorQuark();
-// Whether `view`'s load of `uri` failed because a handler of ours
-// redirected it elsewhere; answers once.
+// A handler of ours sent `view` elsewhere: a failure of its load of one of
+// `uris` is no failure to report. RedirectedAway answers that once.
+void ExpectRedirectAway(WebKitWebView* view,
+                        const std::vector<std::string>& uris);
 bool RedirectedAway(WebKitWebView* view, const char* uri);
 
 }  // namespace cefrt

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Serves /start, and records every request to /echo (method, headers in
-order, body) as one JSON line in RECORD. Listens on a free port of
+"""Serves /start, redirects /redirect to /echo?redirected, and records every
+request to /echo (path, method, headers in order, body) as one JSON line in
+RECORD. Listens on a free port of
 127.0.0.1 and writes its number to PORT_FILE once it listens."""
 
 import http.server
@@ -16,9 +17,16 @@ def main():
             path = self.path.split("?")[0]
             length = int(self.headers.get("Content-Length") or 0)
             body = self.rfile.read(length) if length else b""
+            if path == "/redirect":
+                self.send_response(302)
+                self.send_header("Location", "/echo?redirected")
+                self.send_header("Content-Length", "0")
+                self.end_headers()
+                return
             if path == "/echo":
                 with open(record_path, "a", encoding="utf-8") as out:
                     out.write(json.dumps({
+                        "path": self.path,
                         "method": self.command,
                         "headers": [[k, v] for k, v in self.headers.items()],
                         "body": body.decode("latin-1"),

@@ -13,6 +13,7 @@
 //             navigation to the server
 //   block     on_before_resource_load cancels a navigation to the server
 //   serve     get_resource_handler serves an address of the server
+//   follow    on_resource_redirect sends the server's redirect elsewhere
 //   stall_head, stall_body  the handler keeps its callback and never
 //             answers (before the headers, or in the body): the browser
 //             closes meanwhile, and the handler must hear the cancel
@@ -276,7 +277,7 @@ class ProbeClient : public CefClient,
   void OnLoadEnd(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame>,
                  int status) override {
     Say("load-end " + std::to_string(status));
-    if (g_probe.mode == "header") {
+    if (g_probe.mode == "header" || g_probe.mode == "follow") {
       Say("url " + browser->GetMainFrame()->GetURL().ToUtf8());
       Finish();
     }
@@ -317,6 +318,15 @@ class ProbeClient : public CefClient,
     }
     return RV_CONTINUE;
   }
+  void OnResourceRedirect(CefRefPtr<CefBrowser>, CefRefPtr<CefFrame>,
+                          CefRefPtr<CefRequest> request,
+                          CefString& new_url) override {
+    Called("on_resource_redirect", TID_IO);
+    Say("resource-redirect " + request->GetURL().ToUtf8() + " to " +
+        new_url.ToUtf8());
+    if (g_probe.mode == "follow")
+      new_url = g_probe.server + "echo?rewritten";
+  }
   CefRefPtr<CefResourceHandler> GetResourceHandler(
       CefRefPtr<CefBrowser>, CefRefPtr<CefFrame>,
       CefRefPtr<CefRequest> request) override {
@@ -340,6 +350,7 @@ std::string StartUrl() {
   if (m == "stall_head" || m == "stall_body") return "probe://site/page";
   if (m == "header" || m == "block") return g_probe.server + "echo?" + m;
   if (m == "serve") return g_probe.server + "echo?served";
+  if (m == "follow") return g_probe.server + "redirect";
   return std::string();
 }
 

@@ -81,13 +81,14 @@ struct Case {
   std::vector<std::string> recorded;  // in what the server recorded
   bool server_untouched = false;      // nothing reached /echo
   std::vector<std::string> once = {};  // printed exactly once
+  std::vector<std::string> not_recorded = {};
 };
 
 void PrintTo(const Case& c, std::ostream* os) { *os << c.mode; }
 
 std::string Expand(std::string text, const std::string& server) {
-  const size_t at = text.find('$');
-  if (at != std::string::npos)
+  for (size_t at = text.find('$'); at != std::string::npos;
+       at = text.find('$', at + server.size()))
     text.replace(at, 1, server);
   return text;
 }
@@ -116,6 +117,8 @@ TEST_P(SchemeProbeTest, HandlersServeAndSteerTheLoad) {
                 run.output.find(line, first + 1) == std::string::npos)
         << "\"" << line << "\" not printed once in\n" << run.output;
   }
+  for (const std::string& part : c.not_recorded)
+    EXPECT_FALSE(Has(run.recorded, part)) << run.recorded;
   if (c.server_untouched) {
     EXPECT_EQ("", run.recorded);
   }
@@ -176,6 +179,15 @@ const Case kCases[] = {
      {},
      true,
      {"called get_resource_handler"}},
+    // The redirect goes where the handler sends it, and only there.
+    {"follow",
+     {"resource-redirect $redirect to $echo?redirected", "url $echo?rewritten",
+      "load-end 200"},
+     {"load-error"},
+     {"\"path\": \"/echo?rewritten\""},
+     false,
+     {"called on_resource_redirect"},
+     {"/echo?redirected"}},
     // A request the handler never answers ends with the browser: the
     // handler hears the cancel, and nothing outlives the library.
     {"stall_head",
