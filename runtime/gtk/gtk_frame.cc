@@ -126,6 +126,21 @@ void ReadMainResource(
       new Read{Ref<Browser>(browser), std::move(done)});
 }
 
+// The source in the server's charset as text; the bytes as they are when
+// the charset is unknown to GLib.
+std::string ToUtf8(const std::string& bytes, const std::string& charset) {
+  if (charset.empty() || g_ascii_strcasecmp(charset.c_str(), "utf-8") == 0)
+    return bytes;
+  gsize written = 0;
+  gchar* text = g_convert(bytes.data(), static_cast<gssize>(bytes.size()),
+                          "UTF-8", charset.c_str(), nullptr, &written, nullptr);
+  if (!text)
+    return bytes;
+  std::string converted(text, written);
+  g_free(text);
+  return converted;
+}
+
 }  // namespace
 
 void GtkBrowser::GetSource(cef_string_visitor_t* visitor) {
@@ -133,9 +148,9 @@ void GtkBrowser::GetSource(cef_string_visitor_t* visitor) {
   std::shared_ptr<cef_string_visitor_t> held(
       visitor, [](cef_string_visitor_t* v) { ReleaseStruct(v); });
   ReadMainResource(this, [held](GtkBrowser*, const std::string& content,
-                                const std::string&) {
+                                const std::string& charset) {
     AddRefStruct(held.get());
-    Visit(held.get(), Utf8ToU16(content));
+    Visit(held.get(), Utf8ToU16(ToUtf8(content, charset)));
   });
 }
 

@@ -4,8 +4,9 @@
 //   history     three pages (the third by a link), the history listed, then
 //               back, back, forward and the history again
 //   status      a missing page, then a data: page, then the history
-//   content     the source and the text of a page its script changed, then a
-//               script of the program's own that asks the server for a page
+//   content     the source and the text of a page its script changed, a
+//               script of the program's own that asks the server for a page,
+//               then the source of a page in Latin-1
 //   viewsource  the page's source in a window of its own, whose text it
 //               writes to viewsource.txt
 //   find        finds in turn, each answer told by the find handler
@@ -225,6 +226,8 @@ void Settled(CefRefPtr<CefBrowser> b, bool back, bool forward) {
       History("entry");
       Post(TID_UI, End);
     }
+  } else if (g.mode == "content" && step == 1) {
+    frame->GetSource(new Text("latin.html", End));
   } else if (g.mode == "content" && step == 0) {
     auto part = [] {
       if (++g.source_parts < 2)
@@ -287,7 +290,7 @@ void Titled(CefRefPtr<CefBrowser> b, const std::string& title) {
     MaySettle(b);
   }
   if (g.mode == "content" && title.rfind("ran at ", 0) == 0) {
-    End();
+    b->GetMainFrame()->LoadURL(g.url + "latin");
   } else if (g.mode == "zoom" && title.rfind("width ", 0) == 0) {
     const std::string width = title.substr(0, title.find(" #"));
     CefRefPtr<CefBrowserHost> host = b->GetHost();

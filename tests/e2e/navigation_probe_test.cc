@@ -225,6 +225,10 @@ TEST(NavigationProbeTest, SourceTextAndTheProgramsScriptReachThePage) {
       << run.output();
   EXPECT_NE(std::string::npos, run.File("record").find("/from-script\n"))
       << run.File("record");
+  // A page in another charset comes as text, not as its bytes.
+  const std::string latin = run.File("latin.html");
+  EXPECT_NE(std::string::npos, latin.find("caf\xc3\xa9 cr\xc3\xa8me"))
+      << latin;
 }
 
 TEST(NavigationProbeTest, ViewSourceOpensAWindowShowingTheSource) {

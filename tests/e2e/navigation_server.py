@@ -22,7 +22,11 @@ PAGES = {
         " 'changed by script';</script>"),
     "/find": PAGE % ("Find", "apple Apple pear APPLE apple plum", ""),
     "/wide": PAGE % ("Wide", "wide", ""),
+    "/latin": PAGE % ("Latin", "caf\u00e9 cr\u00e8me", ""),
 }
+
+# Sent in another charset than UTF-8.
+CHARSETS = {"/latin": "iso-8859-1"}
 
 
 def main():
@@ -39,12 +43,13 @@ def main():
             if page is None:
                 status = 404
                 page = PAGE % ("Missing", "no such page", "")
-            body = page.encode("utf-8")
+            charset = CHARSETS.get(path, "utf-8")
+            body = page.encode(charset)
             with open(os.path.join(directory, "sent" + path.replace("/", "_")),
                       "wb") as out:
                 out.write(body)
             self.send_response(status)
-            self.send_header("Content-Type", "text/html; charset=utf-8")
+            self.send_header("Content-Type", "text/html; charset=" + charset)
             self.send_header("Content-Length", str(len(body)))
             self.send_header("Cache-Control", "no-store")
             self.end_headers()
