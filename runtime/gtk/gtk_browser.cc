@@ -502,7 +502,7 @@ void ConfigurePlatform(const BrowserEnvironment& env) {
 }
 
 void ShutdownPlatform() {
-  ReleaseExtensions();  // JavaScript extensions
+  ShutdownScripts();  // JavaScript
   if (GtkInitialized())
     FilterToolkitEvents(false);
   LetClosedPagesFinish();

@@ -212,8 +212,14 @@ void V8Context::Invalidate() {
   if (!valid_)
     return;
   valid_ = false;
+  Ref<V8Context> keep(this);
   g_cancellable_cancel(cancel_);
   drops_.clear();
+  if (drop_source_) {
+    const guint source = drop_source_;
+    drop_source_ = 0;
+    g_source_remove(source);  // drops the source's reference
+  }
   // Let go of what the program's containers hold: the program may have made
   // cycles that nothing else would break.
   std::map<int, Ref<V8Value>> functions = std::move(functions_);
@@ -268,6 +274,13 @@ BusyScope::~BusyScope() {
         },
         nullptr);
   }
+}
+
+void RunWaitingCalls() {
+  std::vector<std::function<void()>> list = std::move(Deferred());
+  Deferred().clear();
+  for (auto& task : list)
+    task();
 }
 
 void RunWhenNotBusy(std::function<void()> task) {

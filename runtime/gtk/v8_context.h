@@ -113,10 +113,9 @@ class BusyScope {
 };
 // Runs `task` now, or once no scope is busy any more.
 void RunWhenNotBusy(std::function<void()> task);
-
-// The program bound `function` on the window of `context`'s page.
-void NoteGlobalBinding(V8Context* context, const std::string& name,
-                       V8Value* function);
+// Runs the tasks still waiting, at shut-down (their pages are gone, so they
+// only answer that).
+void RunWaitingCalls();
 
 // The JSON text of a string.
 std::string JsonString(const std::u16string& text);

@@ -253,7 +253,8 @@ void TellWebKitInitialized() {
 
 }  // namespace
 
-void ReleaseExtensions() {
+void ShutdownScripts() {
+  RunWaitingCalls();
   std::vector<Extension> list = std::move(Extensions());
   Extensions().clear();
   for (Extension& e : list)
@@ -427,16 +428,18 @@ void V8Page::OnCall(JSCValue* message, WebKitScriptMessageReply* reply) {
   Ref<V8Value> keep(function);
   JSCValue* self_d = jsc_value_object_get_property(message, "t");
   Ref<V8Value> self = context->Decode(self_d);
-  g_object_unref(self_d);
+  if (self_d)
+    g_object_unref(self_d);
   std::vector<Ref<V8Value>> args;
   JSCValue* list = jsc_value_object_get_property(message, "a");
-  const int count = Int(list, "length");
+  const int count = list && jsc_value_is_object(list) ? Int(list, "length") : 0;
   for (int i = 0; i < count; ++i) {
     JSCValue* d = jsc_value_object_get_property_at_index(list, static_cast<guint>(i));
     args.push_back(context->Decode(d));
     g_object_unref(d);
   }
-  g_object_unref(list);
+  if (list)
+    g_object_unref(list);
   // The first frame is the page-side stub itself.
   std::vector<StackFrameInfo> stack = ParseStack(Str(message, "s"));
   if (!stack.empty())

@@ -55,8 +55,9 @@ class V8Page {
   unsigned context_load_ = 0;  // the load the context's document came from
 };
 
-// Lets go of the program's extensions, at shut-down.
-void ReleaseExtensions();
+// Lets go of the program's extensions and of page calls still waiting, at
+// shut-down.
+void ShutdownScripts();
 
 }  // namespace cefrt
 

@@ -73,15 +73,15 @@ V8Exception::V8Exception(ExceptionInfo info)
     : CountedStruct("cef_v8exception_t"), info_(std::move(info)) {
   using S = cef_v8exception_t;
   cef_v8exception_t& c = s();
-  c.get_message = [](S* s) CEF_CALLBACK -> cef_string_userfree_t {
-    return From<V8Exception>(s) ? NewUserFree(From<V8Exception>(s)->info_.message) : nullptr;
-  };
-  c.get_source_line = [](S* s) CEF_CALLBACK -> cef_string_userfree_t {
-    return From<V8Exception>(s) ? NewUserFree(From<V8Exception>(s)->info_.source_line) : nullptr;
-  };
-  c.get_script_resource_name = [](S* s) CEF_CALLBACK -> cef_string_userfree_t {
-    return From<V8Exception>(s) ? NewUserFree(From<V8Exception>(s)->info_.script) : nullptr;
-  };
+#define CEFRT_EXCEPTION_TEXT(member, field)                          \
+  c.member = [](S* s) CEF_CALLBACK -> cef_string_userfree_t {        \
+    V8Exception* e = From<V8Exception>(s);                           \
+    return e ? NewUserFree(e->info_.field) : nullptr;                \
+  }
+  CEFRT_EXCEPTION_TEXT(get_message, message);
+  CEFRT_EXCEPTION_TEXT(get_source_line, source_line);
+  CEFRT_EXCEPTION_TEXT(get_script_resource_name, script);
+#undef CEFRT_EXCEPTION_TEXT
 #define CEFRT_EXCEPTION_INT(member, field)                          \
   c.member = [](S* s) CEF_CALLBACK -> int {                         \
     return From<V8Exception>(s) ? From<V8Exception>(s)->info_.field : 0; \
@@ -190,6 +190,19 @@ Ref<V8Value>* V8Value::Slot(const std::u16string& key) {
       return &p.second;
   }
   return nullptr;
+}
+
+bool V8Value::AskPage(const char* op, const std::string& rest,
+                      Ref<V8Value>* result, ExceptionInfo* error) {
+  return context_->PageOp(
+      op, "[" + std::to_string(handle_) + (rest.empty() ? "" : ",") + rest + "]",
+      result, error);
+}
+
+bool V8Value::PageTrue(const char* op, const std::string& rest) {
+  Ref<V8Value> r;
+  ExceptionInfo e;
+  return AskPage(op, rest, &r, &e) && r && r->kind_ == Kind::kBool && r->b_;
 }
 
 bool V8Value::AccessorKey(const std::u16string& key) const {
@@ -322,15 +335,7 @@ void V8Value::Install() {
       return 0;
     if (a->handle_ == b->handle_)
       return 1;
-    Ref<V8Value> same;
-    ExceptionInfo error;
-    return a->context_->PageOp("same",
-                               "[" + std::to_string(a->handle_) + "," +
-                                   std::to_string(b->handle_) + "]",
-                               &same, &error) &&
-                   same && same->kind_ == Kind::kBool && same->b_
-               ? 1
-               : 0;
+    return a->PageTrue("same", std::to_string(b->handle_)) ? 1 : 0;
   };
   c.get_bool_value = [](S* s) CEF_CALLBACK -> int {
     V8Value* v = Val(s);
@@ -385,13 +390,7 @@ void V8Value::Install() {
       return 0;
     const std::u16string k = FromCef(key);
     if (v->is_page()) {
-      Ref<V8Value> r;
-      ExceptionInfo e;
-      return v->context_->PageOp("has", "[" + std::to_string(v->handle_) + "," +
-                                            PageKey(k) + "]", &r, &e) &&
-                     r && r->b_
-                 ? 1
-                 : 0;
+      return v->PageTrue("has", PageKey(k)) ? 1 : 0;
     }
     size_t i;
     if (v->kind_ == Kind::kArray && IndexKey(k, &i))
@@ -403,13 +402,7 @@ void V8Value::Install() {
     if (!v || index < 0 || !v->Container())
       return 0;
     if (v->is_page()) {
-      Ref<V8Value> r;
-      ExceptionInfo e;
-      return v->context_->PageOp("has", "[" + std::to_string(v->handle_) + "," +
-                                            std::to_string(index) + "]", &r, &e) &&
-                     r && r->b_
-                 ? 1
-                 : 0;
+      return v->PageTrue("has", std::to_string(index)) ? 1 : 0;
     }
     const size_t i = static_cast<size_t>(index);
     return i < v->elements_.size() && v->elements_[i] ? 1 : 0;
@@ -420,13 +413,7 @@ void V8Value::Install() {
       return 0;
     const std::u16string k = FromCef(key);
     if (v->is_page()) {
-      Ref<V8Value> r;
-      ExceptionInfo e;
-      return v->context_->PageOp("del", "[" + std::to_string(v->handle_) + "," +
-                                            PageKey(k) + "]", &r, &e) &&
-                     r && r->b_
-                 ? 1
-                 : 0;
+      return v->PageTrue("del", PageKey(k)) ? 1 : 0;
     }
     size_t i;
     if (v->kind_ == Kind::kArray && IndexKey(k, &i)) {
@@ -461,8 +448,7 @@ void V8Value::Install() {
     if (v->is_page()) {
       Ref<V8Value> r;
       ExceptionInfo e;
-      if (!v->context_->PageOp("get", "[" + std::to_string(v->handle_) + "," +
-                                          PageKey(k) + "]", &r, &e)) {
+      if (!v->AskPage("get", PageKey(k), &r, &e)) {
         if (!e.message.empty())
           v->exception_ = Ref<V8Exception>::Adopt(new V8Exception(e));
         return nullptr;
@@ -521,11 +507,9 @@ void V8Value::Install() {
     if (v->is_page()) {
       Ref<V8Value> r;
       ExceptionInfo e;
-      if (!v->context_->PageOp(
-              "set", "[" + std::to_string(v->handle_) + "," + PageKey(k) + "," +
-                         v->context_->Encode(value_v) + "," +
-                         std::to_string(static_cast<int>(attribute)) + "]",
-              &r, &e))
+      if (!v->AskPage("set", PageKey(k) + "," + v->context_->Encode(value_v) +
+                                 "," + std::to_string(static_cast<int>(attribute)),
+                      &r, &e))
         return 0;
       // A program function on the page's window: later documents of the
       // browser declare it before their own scripts run.
@@ -593,8 +577,7 @@ void V8Value::Install() {
     if (v->is_page()) {
       Ref<V8Value> r;
       ExceptionInfo e;
-      if (!v->context_->PageOp("keys", "[" + std::to_string(v->handle_) + "]",
-                               &r, &e) ||
+      if (!v->AskPage("keys", "", &r, &e) ||
           !r)
         return 0;
       for (const auto& k : r->elements_)
@@ -648,8 +631,7 @@ void V8Value::Install() {
       return static_cast<int>(v->elements_.size());
     Ref<V8Value> r;
     ExceptionInfo e;
-    if (!v->context_->PageOp("len", "[" + std::to_string(v->handle_) + "]", &r,
-                             &e) ||
+    if (!v->AskPage("len", "", &r, &e) ||
         !r || r->kind_ != Kind::kNumber)
       return 0;
     return static_cast<int>(std::min<double>(r->d_, INT32_MAX));

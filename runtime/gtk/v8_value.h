@@ -14,14 +14,13 @@
 #include "runtime/base/counted.h"
 
 namespace cefrt {
+
 class V8Context;
+class V8Value;
+
+// The program bound `function` on the window of `context`'s page.
 void NoteGlobalBinding(V8Context* context, const std::string& name,
-                       class V8Value* function);
-}  // namespace cefrt
-
-namespace cefrt {
-
-class V8Context;
+                       V8Value* function);
 
 // A thrown script exception, or a handler's exception text.
 struct ExceptionInfo {
@@ -110,6 +109,11 @@ class V8Value : public CountedStruct<cef_v8value_t> {
   bool Execute(V8Context* context, cef_v8value_t* object, size_t count,
                cef_v8value_t* const* args, Ref<V8Value>* result);
   bool AccessorKey(const std::u16string& key) const;
+  // A page operation on this page object: `rest` is the JSON of the
+  // arguments after the handle.
+  bool AskPage(const char* op, const std::string& rest, Ref<V8Value>* result,
+               ExceptionInfo* error);
+  bool PageTrue(const char* op, const std::string& rest);
 
   const Kind kind_;
   bool b_ = false;

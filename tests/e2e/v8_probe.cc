@@ -44,6 +44,7 @@ struct Probe {
   std::string mode;
   CefRefPtr<CefBrowser> browser;
   CefRefPtr<CefV8Context> first;   // the first page's context
+  CefRefPtr<CefV8Value> document;  // the first page's document object
   int created = 0;
   int released = 0;
   bool finished = false;
@@ -310,6 +311,7 @@ void AfterFirstPage() {
   CefRefPtr<CefV8Value> add = global ? global->GetValue("add") : nullptr;
   CefV8ValueList args = {CefV8Value::CreateInt(2), CefV8Value::CreateInt(40)};
   CefRefPtr<CefV8Value> sum = add ? add->ExecuteFunction(nullptr, args) : nullptr;
+  g_probe.document = document;
   Check("page function executed", add && add->IsFunction() && sum &&
                                       sum->GetIntValue() == 42);
   CefRefPtr<CefV8Value> throws = global ? global->GetValue("throws") : nullptr;
@@ -335,6 +337,10 @@ void AfterSecondPage() {
   CefRefPtr<CefV8Exception> exception;
   Check("eval on a dead context fails",
         !g_probe.first->Eval("1", retval, exception) && !retval);
+  Check("page values invalid with their context",
+        g_probe.document && !g_probe.document->IsValid() &&
+            !g_probe.document->GetValue("title"));
+  g_probe.document = nullptr;
   g_probe.finished = true;
   CefPostTask(TID_UI, new Close());
 }
@@ -455,6 +461,7 @@ class ProbeClient : public CefClient,
   void OnBeforeClose(CefRefPtr<CefBrowser>) override {
     g_probe.browser = nullptr;
     g_probe.first = nullptr;
+    g_probe.document = nullptr;
     CefQuitMessageLoop();
   }
   IMPLEMENT_REFCOUNTING(ProbeClient);

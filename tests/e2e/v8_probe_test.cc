@@ -129,7 +129,8 @@ TEST(V8ProbeTest, AContextEndsWithItsPage) {
   if (Skip()) GTEST_SKIP() << "needs Xvfb and python3";
   ExpectChecks(PageRun(), {"released context is the first",
                            "first context invalid after navigating away",
-                           "eval on a dead context fails"});
+                           "eval on a dead context fails",
+                           "page values invalid with their context"});
 }
 
 TEST(V8ProbeTest, AnEvalEndsWhenThePagesProcessDies) {
