@@ -289,7 +289,7 @@ bool GtkBrowser::OnLoadFailed(const char* uri, const GError* error) {
   Ref<Browser> keep(this);
   load_failed_ = true;
   DisarmCommitTimer();
-  if (RedirectedAway(view_, uri))  // schemes: another load took its place
+  if (RedirectedAway(view_, uri))  // a handler sent the view elsewhere
     return true;
   // Without a handler, WebKit's own error page.
   if (timed_out_) {
