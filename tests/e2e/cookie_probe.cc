@@ -45,22 +45,9 @@ struct Probe {
 };
 Probe g;
 
-void Say(const std::string& line) {
-  std::printf("%s\n", line.c_str());
-  std::fflush(stdout);
-}
+using probe::Say;
 
 std::string Io() { return CefCurrentlyOn(TID_IO) ? " io=1" : " io=0"; }
-
-class Run : public CefTask {
- public:
-  explicit Run(std::function<void()> fn) : fn_(std::move(fn)) {}
-  void Execute() override { fn_(); }
-
- private:
-  const std::function<void()> fn_;
-  IMPLEMENT_REFCOUNTING(Run);
-};
 
 void CloseAll() {
   if (g.browsers.empty()) {
@@ -74,7 +61,7 @@ void CloseAll() {
 
 // Runs the next step on the UI thread, from whichever thread says so.
 void Next() {
-  CefPostTask(TID_UI, new Run([] {
+  probe::Post(TID_UI, [] {
     if (g.finished)
       return;
     if (g.next == g.steps.size()) {
@@ -84,7 +71,7 @@ void Next() {
       return;
     }
     g.steps[g.next++]();
-  }));
+  });
 }
 
 class Ready : public CefCompletionCallback {
@@ -414,13 +401,16 @@ void ContextsScript() {
 
 void Start() {
   Next();
-  CefPostDelayedTask(TID_UI, new Run([] {
-    if (g.finished)
-      return;
-    g.finished = true;
-    Say("timeout at step " + std::to_string(g.next));
-    CloseAll();
-  }), 90000);
+  probe::Post(
+      TID_UI,
+      [] {
+        if (g.finished)
+          return;
+        g.finished = true;
+        Say("timeout at step " + std::to_string(g.next));
+        CloseAll();
+      },
+      90000);
 }
 
 }  // namespace
@@ -431,22 +421,17 @@ int main(int argc, char* argv[]) {
   if (sub_process >= 0)
     return sub_process;
 
-  const char* url = std::getenv("PROBE_URL");
-  const char* dir = std::getenv("PROBE_DIR");
-  const char* mode = std::getenv("PROBE_MODE");
-  if (!url || !dir || !mode) {
-    std::fprintf(stderr, "probe: set PROBE_URL (ending in /), PROBE_DIR and "
-                         "PROBE_MODE\n");
+  std::string mode;
+  if (!probe::FromEnvironment({{"PROBE_URL", &g.url},
+                               {"PROBE_DIR", &g.dir},
+                               {"PROBE_MODE", &mode}}))
     return 4;
-  }
-  g.url = url;
-  g.dir = dir;
-  if (std::string(mode) == "store") {
+  if (mode == "store") {
     StoreScript();
-  } else if (std::string(mode) == "contexts") {
+  } else if (mode == "contexts") {
     ContextsScript();
   } else {
-    std::fprintf(stderr, "probe: unknown mode %s\n", mode);
+    std::fprintf(stderr, "probe: unknown mode %s\n", mode.c_str());
     return 4;
   }
 
@@ -459,7 +444,5 @@ int main(int argc, char* argv[]) {
   });
   if (!ran)
     return 4;
-  if (probe::ClientsOutlivedTheLibrary("probe"))
-    return 3;
-  return g.all_ran ? 0 : 2;
+  return probe::ExitCode(g.all_ran, "the steps did not all run");
 }

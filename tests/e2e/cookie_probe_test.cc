@@ -3,21 +3,16 @@
 // on the next request, and each request context's browsers send that
 // context's cookies only.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "tests/e2e/desktop.h"
+#include "tests/e2e/probe_run.h"
 
-namespace fs = std::filesystem;
 using e2e::Millis;
-using e2e::ReadFile;
 
 namespace {
 
@@ -66,54 +61,25 @@ std::set<std::string> ProbeRun::Sent(const std::string& path) const {
 }
 
 ProbeRun RunProbe(const std::string& mode) {
+  e2e::ProbeRun::Options options;
+  options.name = "cookie-" + mode;
+  options.server = COOKIE_SERVER;
+  options.probe = {COOKIE_PROBE};
+  options.env = {"PROBE_MODE=" + mode, "PROBE_DIR={dir}/data"};
+  options.limit = Millis(150000);
+  const e2e::ProbeRun probe(options);
   ProbeRun run;
-  const fs::path dir =
-      fs::temp_directory_path() /
-      ("pellavine-cookie-" + mode + "-" +
-       std::to_string(e2e::Clock::now().time_since_epoch().count()));
-  fs::create_directories(dir);
-  e2e::Child server(e2e::Child::Options{
-      {"python3", COOKIE_SERVER, (dir / "record").string(),
-       (dir / "port").string()},
-      {}, dir, dir / "server.log"});
-  if (!e2e::PollUntil([&] { return !ReadFile(dir / "port").empty(); },
-                      Millis(10000))) {
-    ADD_FAILURE() << "the server did not start: "
-                  << ReadFile(dir / "server.log");
-    return run;
-  }
-  e2e::Desktop desktop(800, 600);
-  if (!desktop.error().empty()) {
-    ADD_FAILURE() << desktop.error();
-    return run;
-  }
-  std::vector<std::string> env = {
-      "CEFRT_STRICT_SHUTDOWN=1", "NO_AT_BRIDGE=1", "GSETTINGS_BACKEND=memory",
-      "PROBE_MODE=" + mode, "PROBE_DIR=" + (dir / "data").string(),
-      "PROBE_URL=http://127.0.0.1:" + ReadFile(dir / "port") + "/"};
-  if (const char* asan = std::getenv("ASAN_OPTIONS"))
-    env.push_back(std::string("ASAN_OPTIONS=") + asan +
-                  ":fast_unwind_on_malloc=0");
-  e2e::Child probe(
-      e2e::Child::Options{{COOKIE_PROBE}, env, dir, dir / "probe.log"});
-  const std::optional<int> status = probe.WaitExit(Millis(150000));
-  run.output = ReadFile(dir / "probe.log");
-  EXPECT_TRUE(status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0)
-      << e2e::DescribeStatus(status) << "\n"
-      << run.output;
-  server.Stop();
+  run.output = probe.output();
   std::istringstream out(run.output);
   for (std::string line; std::getline(out, line);)
     run.lines.insert(line);
-  std::istringstream record(ReadFile(dir / "record"));
+  std::istringstream record(probe.recorded());
   for (std::string line; std::getline(record, line);)
     run.cookie[Field(line, "path")] = Field(line, "cookie");
-  std::error_code ignored;
-  fs::remove_all(dir, ignored);
   return run;
 }
 
-bool Skip() { return !e2e::OnPath("Xvfb") || !e2e::OnPath("python3"); }
+bool Skip() { return !e2e::CanRunProbes(); }
 
 using Set = std::set<std::string>;
 

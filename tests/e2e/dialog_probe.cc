@@ -37,23 +37,10 @@ struct Probe {
 };
 Probe g_probe;
 
-class FnTask : public CefTask {
- public:
-  explicit FnTask(std::function<void()> fn) : fn_(std::move(fn)) {}
-  void Execute() override { fn_(); }
-
- private:
-  std::function<void()> fn_;
-  IMPLEMENT_REFCOUNTING(FnTask);
-};
+using probe::Say;
 
 void Post(std::function<void()> fn, int64_t delay_ms = 0) {
-  CefPostDelayedTask(TID_UI, new FnTask(std::move(fn)), delay_ms);
-}
-
-void Say(const std::string& line) {
-  std::printf("%s\n", line.c_str());
-  std::fflush(stdout);
+  probe::Post(TID_UI, std::move(fn), delay_ms);
 }
 
 std::string OnUi() { return CefCurrentlyOn(TID_UI) ? " ui=1" : " ui=0"; }
@@ -226,28 +213,18 @@ int main(int argc, char* argv[]) {
   if (sub_process >= 0)
     return sub_process;
 
-  const char* url = std::getenv("PROBE_URL");
-  const char* mode = std::getenv("PROBE_MODE");
-  const char* file = std::getenv("PROBE_FILE");
-  if (!url || !mode) {
-    std::fprintf(stderr, "probe: set PROBE_URL (ending in /) and "
-                         "PROBE_MODE\n");
+  // The server's root, ending in '/', and what the page's file chooser
+  // gets, if any.
+  if (!probe::FromEnvironment(
+          {{"PROBE_URL", &g_probe.url}, {"PROBE_MODE", &g_probe.mode}}))
     return 4;
-  }
-  g_probe.url = url;
-  g_probe.mode = mode;
-  g_probe.file = file ? file : "";
+  if (const char* file = std::getenv("PROBE_FILE"))
+    g_probe.file = file;
 
   if (!probe::Run(args, &Open, [] {
         g_probe.browser = nullptr;
         g_probe.kept = nullptr;
       }))
     return 4;
-  if (!g_probe.ended) {
-    std::fprintf(stderr, "probe: the page did not report in time\n");
-    return 2;
-  }
-  if (probe::ClientsOutlivedTheLibrary("probe"))
-    return 3;
-  return 0;
+  return probe::ExitCode(g_probe.ended, "the page did not report in time");
 }

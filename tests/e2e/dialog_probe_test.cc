@@ -4,19 +4,14 @@
 // server records the script's report and any upload). Without handlers the
 // engine's own dialog asks the user.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "tests/e2e/desktop.h"
+#include "tests/e2e/probe_run.h"
 
-namespace fs = std::filesystem;
 using e2e::Millis;
-using e2e::ReadFile;
 
 namespace {
 
@@ -65,78 +60,32 @@ std::string Replace(std::string text, const std::string& from,
   return text;
 }
 
-class DialogProbeTest : public testing::Test {
- protected:
-  void SetUp() override {
-    if (!e2e::OnPath("Xvfb") || !e2e::OnPath("python3") ||
-        !e2e::OnPath("xdotool"))
-      GTEST_SKIP() << "needs Xvfb, python3 and xdotool";
-    dir_ = fs::temp_directory_path() /
-           ("pellavine-dialog-" +
-            std::to_string(e2e::Clock::now().time_since_epoch().count()));
-    fs::create_directories(dir_);
-    std::ofstream(dir_ / "notes.txt") << kUpload;
-    server_ = std::make_unique<e2e::Child>(e2e::Child::Options{
-        {"python3", DIALOG_SERVER, (dir_ / "record").string(),
-         (dir_ / "port").string()},
-        {}, dir_, dir_ / "server.log"});
-    ASSERT_TRUE(e2e::PollUntil(
-        [&] { return !ReadFile(dir_ / "port").empty(); }, Millis(10000)))
-        << "the server did not start: " << ReadFile(dir_ / "server.log");
-    origin_ = "http://127.0.0.1:" + ReadFile(dir_ / "port") + "/";
-    desktop_ = std::make_unique<e2e::Desktop>(800, 600);
-    ASSERT_EQ(desktop_->error(), "");
-  }
+bool CanRun() { return e2e::CanRunProbes() && e2e::OnPath("xdotool"); }
 
-  void TearDown() override {
-    probe_.reset();
-    if (server_) server_->Stop();
-    desktop_.reset();
-    std::error_code ignored;
-    if (!dir_.empty()) fs::remove_all(dir_, ignored);
-  }
+e2e::ProbeRun::Options ProbeOptions(
+    const std::string& mode,
+    const std::function<void(e2e::Desktop&, const e2e::ProbeRun&)>& during =
+        nullptr) {
+  e2e::ProbeRun::Options run;
+  run.name = "dialog-" + mode;
+  run.server = DIALOG_SERVER;
+  run.probe = {DIALOG_PROBE};
+  run.files = {{"notes.txt", kUpload}};
+  run.env = {"PROBE_MODE=" + mode, "PROBE_FILE={dir}/notes.txt"};
+  run.limit = Millis(90000);
+  run.during = during;
+  return run;
+}
 
-  void StartProbe(const std::string& mode) {
-    std::vector<std::string> env = {
-        "CEFRT_STRICT_SHUTDOWN=1", "NO_AT_BRIDGE=1",
-        "GSETTINGS_BACKEND=memory", "PROBE_MODE=" + mode,
-        "PROBE_URL=" + origin_,
-        "PROBE_FILE=" + (dir_ / "notes.txt").string()};
-    if (const char* asan = std::getenv("ASAN_OPTIONS"))
-      env.push_back(std::string("ASAN_OPTIONS=") + asan +
-                    ":fast_unwind_on_malloc=0");
-    probe_ = std::make_unique<e2e::Child>(e2e::Child::Options{
-        {DIALOG_PROBE}, env, dir_, dir_ / "probe.log"});
-  }
-
-  // The probe's output, once it has ended well.
-  std::string WaitForProbe() {
-    const std::optional<int> status = probe_->WaitExit(Millis(90000));
-    const std::string output = ReadFile(dir_ / "probe.log");
-    EXPECT_TRUE(status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0)
-        << e2e::DescribeStatus(status) << "\n"
-        << output;
-    return output;
-  }
-
-  std::string Recorded() { return ReadFile(dir_ / "record"); }
-
-  fs::path dir_;
-  std::string origin_;
-  std::unique_ptr<e2e::Child> server_;
-  std::unique_ptr<e2e::Desktop> desktop_;
-  std::unique_ptr<e2e::Child> probe_;
-};
-
-class HandledDialogTest : public DialogProbeTest,
-                          public testing::WithParamInterface<DialogCase> {};
+class HandledDialogTest : public testing::TestWithParam<DialogCase> {};
 
 TEST_P(HandledDialogTest, TheScriptGetsTheProgramsAnswer) {
+  if (!CanRun()) GTEST_SKIP() << "needs Xvfb, python3 and xdotool";
   const DialogCase& c = GetParam();
-  StartProbe(c.mode);
-  const std::string output = WaitForProbe();
+  const e2e::ProbeRun run(ProbeOptions(c.mode));
+  const std::string& output = run.output();
   for (const std::string& said : Split(c.said))
-    EXPECT_NE(output.find(Replace(said, "{origin}", origin_)),
+    EXPECT_NE(output.find(Replace(said, "{origin}", run.url())),
               std::string::npos)
         << "no \"" << said << "\" in:\n" << output;
   for (const std::string& unsaid : Split(c.unsaid))
@@ -145,7 +94,7 @@ TEST_P(HandledDialogTest, TheScriptGetsTheProgramsAnswer) {
   // Every handler on the UI thread; navigation resets the dialog state.
   EXPECT_EQ(output.find("ui=0"), std::string::npos) << output;
   EXPECT_NE(output.find("reset ui=1"), std::string::npos) << output;
-  EXPECT_EQ(Recorded(), c.recorded) << output;
+  EXPECT_EQ(run.recorded(), c.recorded) << output;
 }
 
 const std::string kUploadRecord =
@@ -209,28 +158,34 @@ INSTANTIATE_TEST_SUITE_P(
 // No handler: the engine's own confirmation asks the user (WebKitGTK draws
 // it inside the view, not as a window of its own), and the user's Enter
 // (its OK) is what the script gets.
-TEST_F(DialogProbeTest, WithoutAHandlerTheEngineAsksTheUser) {
-  StartProbe("engine");
-  unsigned long window = 0;
-  ASSERT_TRUE(e2e::PollUntil(
-      [&] {
-        for (const e2e::TopLevel& t : desktop_->TopLevels())
-          if (t.name == "dialog probe") window = t.id;
-        return window != 0;
-      },
-      Millis(30000)))
-      << ReadFile(dir_ / "probe.log");
-  // Enter until the dialog has taken one: it may not be drawn yet.
-  EXPECT_TRUE(e2e::PollUntil(
-      [&] {
-        desktop_->Focus(window);
-        desktop_->Key("Return");
-        return !Recorded().empty();
-      },
-      Millis(60000)));
-  const std::string output = WaitForProbe();
-  EXPECT_EQ(Recorded(), Result("true")) << output;
-  EXPECT_EQ(output.find("jsdialog"), std::string::npos) << output;
+TEST(DialogProbeTest, WithoutAHandlerTheEngineAsksTheUser) {
+  if (!CanRun()) GTEST_SKIP() << "needs Xvfb, python3 and xdotool";
+  bool shown = false;
+  bool answered = false;
+  const e2e::ProbeRun run(ProbeOptions("engine", [&](e2e::Desktop& desktop,
+                                            const e2e::ProbeRun& run) {
+    unsigned long window = 0;
+    shown = e2e::PollUntil(
+        [&] {
+          for (const e2e::TopLevel& t : desktop.TopLevels())
+            if (t.name == "dialog probe") window = t.id;
+          return window != 0;
+        },
+        Millis(30000));
+    if (!shown) return;
+    // Enter until the dialog has taken one: it may not be drawn yet.
+    answered = e2e::PollUntil(
+        [&] {
+          desktop.Focus(window);
+          desktop.Key("Return");
+          return !run.File("record").empty();
+        },
+        Millis(60000));
+  }));
+  ASSERT_TRUE(shown) << run.output();
+  EXPECT_TRUE(answered);
+  EXPECT_EQ(run.recorded(), Result("true")) << run.output();
+  EXPECT_EQ(run.output().find("jsdialog"), std::string::npos) << run.output();
 }
 
 }  // namespace

@@ -7,10 +7,11 @@ PORT_FILE once it listens."""
 
 import email
 import email.policy
-import http.server
 import json
 import sys
 import urllib.parse
+
+import record_server
 
 REPORT = """<script>
 function report(value) {
@@ -64,10 +65,9 @@ def main():
     record_path, port_path = sys.argv[1], sys.argv[2]
 
     def record(entry):
-        with open(record_path, "a", encoding="utf-8") as out:
-            out.write(json.dumps(entry) + "\n")
+        record_server.append(record_path, json.dumps(entry))
 
-    class Handler(http.server.BaseHTTPRequestHandler):
+    class Handler(record_server.Handler):
         def answer(self):
             url = urllib.parse.urlsplit(self.path)
             length = int(self.headers.get("Content-Length") or 0)
@@ -91,21 +91,11 @@ def main():
                 record({"upload": files})
             else:
                 status = 404
-            self.send_response(status)
-            self.send_header("Content-Type", "text/html; charset=utf-8")
-            self.send_header("Content-Length", str(len(content)))
-            self.end_headers()
-            self.wfile.write(content)
+            self.reply(status, content, "text/html; charset=utf-8")
 
         do_GET = do_POST = answer
 
-        def log_message(self, *args):
-            pass
-
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
-    with open(port_path, "w", encoding="ascii") as out:
-        out.write(str(server.server_address[1]))
-    server.serve_forever()
+    record_server.serve(Handler, port_path)
 
 
 if __name__ == "__main__":

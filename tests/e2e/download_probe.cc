@@ -89,19 +89,15 @@ class ProbeClient : public CefClient,
 
 CefRefPtr<ProbeClient> g_client;
 
-class GiveUp : public CefTask {
- public:
-  void Execute() override {
-    if (!g_client || g_probe.closing) return;
-    g_probe.timed_out = true;
-    g_client->Close();
-  }
-  IMPLEMENT_REFCOUNTING(GiveUp);
-};
+void GiveUp() {
+  if (!g_client || g_probe.closing) return;
+  g_probe.timed_out = true;
+  g_client->Close();
+}
 
 void Open() {
   probe::OpenBrowser("download probe", g_client.get(), g_probe.url);
-  CefPostDelayedTask(TID_UI, new GiveUp(), kLimitMs);
+  probe::Post(TID_UI, &GiveUp, kLimitMs);
 }
 
 }  // namespace

@@ -40,29 +40,13 @@
 
 namespace {
 
-void Say(const std::string& line) {
-  std::printf("%s\n", line.c_str());
-  std::fflush(stdout);
-}
+using probe::Post;
+using probe::Say;
 
 // Every handler and visitor here is documented to run on the UI thread.
 void OnUi(const char* who) {
   if (!CefCurrentlyOn(TID_UI))
     Say(std::string("off-ui ") + who);
-}
-
-class Fn : public CefTask {
- public:
-  explicit Fn(std::function<void()> fn) : fn_(std::move(fn)) {}
-  void Execute() override { fn_(); }
-
- private:
-  std::function<void()> fn_;
-  IMPLEMENT_REFCOUNTING(Fn);
-};
-
-void Post(cef_thread_id_t thread, std::function<void()> fn, int64_t delay = 0) {
-  CefPostDelayedTask(thread, new Fn(std::move(fn)), delay);
 }
 
 struct Probe {
@@ -415,23 +399,11 @@ int main(int argc, char* argv[]) {
   if (sub_process >= 0)
     return sub_process;
 
-  const char* url = std::getenv("PROBE_URL");
-  const char* mode = std::getenv("PROBE_MODE");
-  if (!url || !mode) {
-    std::fprintf(stderr, "probe: set PROBE_URL (ending in /) and "
-                         "PROBE_MODE\n");
+  // The server's root, ending in '/'.
+  if (!probe::FromEnvironment({{"PROBE_URL", &g.url}, {"PROBE_MODE", &g.mode}}))
     return 4;
-  }
-  g.url = url;
-  g.mode = mode;
 
   if (!probe::Run(args, &Open, [] { g.browsers.clear(); }))
     return 4;
-  if (!g.ended) {
-    std::fprintf(stderr, "probe: the mode did not run to its end\n");
-    return 2;
-  }
-  if (probe::ClientsOutlivedTheLibrary("probe"))
-    return 3;
-  return 0;
+  return probe::ExitCode(g.ended, "the mode did not run to its end");
 }

@@ -3,101 +3,48 @@
 // and walks, load statuses, the page's source and text, the program's
 // scripts, the source window, find, zoom and the print dialog.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "tests/e2e/desktop.h"
+#include "tests/e2e/probe_run.h"
 
-namespace fs = std::filesystem;
 using e2e::Millis;
-using e2e::ReadFile;
 
 namespace {
 
-// One probe run in a directory of its own, kept until the run goes.
-class ProbeRun {
+using During = std::function<void(e2e::Desktop&, const e2e::ProbeRun&)>;
+
+e2e::ProbeRun::Options ProbeOptions(const std::string& mode,
+                                    const During& during) {
+  e2e::ProbeRun::Options run;
+  run.name = "navigation-" + mode;
+  run.server = NAVIGATION_SERVER;
+  run.server_args = {"{dir}"};  // it leaves what it sent there too
+  run.probe = {NAVIGATION_PROBE};
+  run.env = {"PROBE_MODE=" + mode};
+  run.during = during;
+  return run;
+}
+
+// One probe run; every handler must have run on the UI thread.
+class ProbeRun : public e2e::ProbeRun {
  public:
   // `during` runs while the probe does, with the display it shows on.
-  ProbeRun(const std::string& mode,
-           const std::function<void(e2e::Desktop&, const ProbeRun&)>& during =
-               nullptr);
-  ~ProbeRun() {
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
+  explicit ProbeRun(const std::string& mode, const During& during = nullptr)
+      : e2e::ProbeRun(ProbeOptions(mode, during)) {
+    EXPECT_EQ(std::string::npos, output().find("off-ui"))
+        << "a handler ran off the UI thread:\n" << output();
   }
-  ProbeRun(const ProbeRun&) = delete;
-  ProbeRun& operator=(const ProbeRun&) = delete;
 
-  const std::string& output() const { return output_; }
-  const std::string& url() const { return url_; }
-  std::string File(const std::string& name) const {
-    return ReadFile(dir_ / name);
-  }
-  // What the probe printed so far.
-  std::string Printed() const { return ReadFile(dir_ / "probe.log"); }
-  // Lets a waiting probe go on.
-  void Go() const { std::ofstream(dir_ / "go") << "go"; }
   bool Has(const std::string& line) const {
-    return ("\n" + output_).find("\n" + line + "\n") != std::string::npos;
+    return ("\n" + output()).find("\n" + line + "\n") != std::string::npos;
   }
-
- private:
-  fs::path dir_;
-  std::string url_;
-  std::string output_;
 };
 
-ProbeRun::ProbeRun(
-    const std::string& mode,
-    const std::function<void(e2e::Desktop&, const ProbeRun&)>& during) {
-  dir_ = fs::temp_directory_path() /
-         ("pellavine-navigation-" + mode + "-" +
-          std::to_string(e2e::Clock::now().time_since_epoch().count()));
-  fs::create_directories(dir_);
-  e2e::Child server(e2e::Child::Options{
-      {"python3", NAVIGATION_SERVER, dir_.string()}, {}, dir_,
-      dir_ / "server.log"});
-  if (!e2e::PollUntil([&] { return !ReadFile(dir_ / "port").empty(); },
-                      Millis(10000))) {
-    ADD_FAILURE() << "the server did not start: "
-                  << ReadFile(dir_ / "server.log");
-    return;
-  }
-  url_ = "http://127.0.0.1:" + ReadFile(dir_ / "port") + "/";
-  e2e::Desktop desktop(800, 600);
-  if (!desktop.error().empty()) {
-    ADD_FAILURE() << desktop.error();
-    return;
-  }
-  std::vector<std::string> env = {
-      "CEFRT_STRICT_SHUTDOWN=1", "NO_AT_BRIDGE=1", "GSETTINGS_BACKEND=memory",
-      "PROBE_MODE=" + mode, "PROBE_URL=" + url_};
-  if (const char* asan = std::getenv("ASAN_OPTIONS"))
-    env.push_back(std::string("ASAN_OPTIONS=") + asan +
-                  ":fast_unwind_on_malloc=0");
-  e2e::Child probe(e2e::Child::Options{
-      {NAVIGATION_PROBE}, env, dir_, dir_ / "probe.log"});
-  if (during)
-    during(desktop, *this);
-  const std::optional<int> status = probe.WaitExit(Millis(120000));
-  output_ = ReadFile(dir_ / "probe.log");
-  EXPECT_TRUE(status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0)
-      << e2e::DescribeStatus(status) << "\n"
-      << output_;
-  EXPECT_EQ(std::string::npos, output_.find("off-ui"))
-      << "a handler ran off the UI thread:\n" << output_;
-  server.Stop();
-}
-
-bool CanRun() {
-  return e2e::OnPath("Xvfb") && e2e::OnPath("python3");
-}
+bool CanRun() { return e2e::CanRunProbes(); }
 
 // The display's top-level windows once their number is `count`; empty when
 // it never was.
@@ -236,7 +183,7 @@ TEST(NavigationProbeTest, ViewSourceOpensAWindowShowingTheSource) {
     GTEST_SKIP() << "needs Xvfb and python3";
   size_t windows = 0;
   const ProbeRun run("viewsource", [&](e2e::Desktop& desktop,
-                                       const ProbeRun& run) {
+                                       const e2e::ProbeRun& run) {
     e2e::PollUntil(
         [&] { return run.Printed().find("waiting") != std::string::npos; },
         Millis(60000));
@@ -272,7 +219,8 @@ TEST(NavigationProbeTest, PrintShowsTheDialogAndACancelEndsIt) {
     GTEST_SKIP() << "needs Xvfb and python3";
   std::vector<e2e::TopLevel> with_dialog;
   size_t after_cancel = 0;
-  const ProbeRun run("print", [&](e2e::Desktop& desktop, const ProbeRun& run) {
+  const ProbeRun run("print", [&](e2e::Desktop& desktop,
+                                  const e2e::ProbeRun& run) {
     const std::vector<e2e::TopLevel> before = AwaitWindows(desktop, 1);
     e2e::PollUntil(
         [&] { return run.Printed().find("waiting") != std::string::npos; },

@@ -4,9 +4,10 @@ as DIR/sent<path> and appending every request's path to DIR/record.
 Listens on a free port of 127.0.0.1 and writes its number to DIR/port once
 it listens."""
 
-import http.server
 import os
 import sys
+
+import record_server
 
 PAGE = ("<html><head><title>%s</title></head>"
         "<body><p id=\"t\">%s</p>%s</body></html>")
@@ -32,11 +33,9 @@ CHARSETS = {"/latin": "iso-8859-1"}
 def main():
     directory = sys.argv[1]
 
-    class Handler(http.server.BaseHTTPRequestHandler):
+    class Handler(record_server.Handler):
         def do_GET(self):
-            with open(os.path.join(directory, "record"), "a",
-                      encoding="utf-8") as out:
-                out.write(self.path + "\n")
+            record_server.append(os.path.join(directory, "record"), self.path)
             path = self.path.split("?")[0]
             page = PAGES.get(path)
             status = 200
@@ -48,23 +47,10 @@ def main():
             with open(os.path.join(directory, "sent" + path.replace("/", "_")),
                       "wb") as out:
                 out.write(body)
-            self.send_response(status)
-            self.send_header("Content-Type", "text/html; charset=" + charset)
-            self.send_header("Content-Length", str(len(body)))
-            self.send_header("Cache-Control", "no-store")
-            self.end_headers()
-            self.wfile.write(body)
+            self.reply(status, body, "text/html; charset=" + charset,
+                       [("Cache-Control", "no-store")])
 
-        def log_message(self, *args):
-            pass
-
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
-    with open(os.path.join(directory, "port.tmp"), "w",
-              encoding="ascii") as out:
-        out.write(str(server.server_address[1]))
-    os.rename(os.path.join(directory, "port.tmp"),
-              os.path.join(directory, "port"))
-    server.serve_forever()
+    record_server.serve(Handler, os.path.join(directory, "port"))
 
 
 if __name__ == "__main__":

@@ -33,23 +33,16 @@ struct Probe {
 };
 Probe g_probe;
 
-class CloseAll : public CefTask {
- public:
-  explicit CloseAll(bool give_up) : give_up_(give_up) {}
-  void Execute() override {
-    if (give_up_ && g_probe.offered > 0) return;
-    g_probe.gave_up = give_up_;
-    const std::vector<CefRefPtr<CefBrowser>> open = g_probe.browsers;
-    for (const CefRefPtr<CefBrowser>& browser : open) {
-      if (CefRefPtr<CefBrowserHost> host = browser->GetHost())
-        host->CloseBrowser(true);
-    }
+// Closes every window; when `give_up`, only if no pop-up was offered yet.
+void CloseAll(bool give_up) {
+  if (give_up && g_probe.offered > 0) return;
+  g_probe.gave_up = give_up;
+  const std::vector<CefRefPtr<CefBrowser>> open = g_probe.browsers;
+  for (const CefRefPtr<CefBrowser>& browser : open) {
+    if (CefRefPtr<CefBrowserHost> host = browser->GetHost())
+      host->CloseBrowser(true);
   }
-
- private:
-  const bool give_up_;
-  IMPLEMENT_REFCOUNTING(CloseAll);
-};
+}
 
 class ProbeClient : public CefClient,
                     public CefLifeSpanHandler,
@@ -70,7 +63,7 @@ class ProbeClient : public CefClient,
     if (g_probe.move == Move::kReplace) client = new ProbeClient();
     if (g_probe.move == Move::kClear) client = nullptr;
     // Once the pop-up is up (or, without a client, unseen), close all.
-    CefPostDelayedTask(TID_UI, new CloseAll(false), 700);
+    probe::Post(TID_UI, [] { CloseAll(false); }, 700);
     return false;
   }
 
@@ -96,7 +89,7 @@ void Open() {
   CefBrowserSettings settings;
   settings.javascript_open_windows = STATE_ENABLED;
   probe::OpenBrowser("probe", new ProbeClient(), g_probe.url, settings);
-  CefPostDelayedTask(TID_UI, new CloseAll(true), 20000);
+  probe::Post(TID_UI, [] { CloseAll(true); }, 20000);
 }
 
 bool ParseMove(const char* text, Move* move) {

@@ -56,14 +56,10 @@ CefRefPtr<CefRequest> ProbeRequest() {
   return request;
 }
 
-class Close : public CefTask {
- public:
-  void Execute() override {
-    if (g_probe.browser)
-      g_probe.browser->GetHost()->CloseBrowser(true);
-  }
-  IMPLEMENT_REFCOUNTING(Close);
-};
+void Close() {
+  if (g_probe.browser)
+    g_probe.browser->GetHost()->CloseBrowser(true);
+}
 
 class ProbeClient : public CefClient,
                     public CefLifeSpanHandler,
@@ -102,9 +98,8 @@ class ProbeClient : public CefClient,
     if (g_probe.ended)
       return;
     g_probe.ended = true;
-    std::printf("%s %d\n", how, value);
-    std::fflush(stdout);
-    CefPostTask(TID_UI, new Close());
+    probe::Say(how + (" " + std::to_string(value)));
+    probe::Post(TID_UI, &Close);
   }
   IMPLEMENT_REFCOUNTING(ProbeClient);
 };
@@ -112,7 +107,7 @@ class ProbeClient : public CefClient,
 void Open() {
   probe::OpenBrowser("request probe", new ProbeClient(),
                      g_probe.url + "start");
-  CefPostDelayedTask(TID_UI, new Close(), 60000);
+  probe::Post(TID_UI, &Close, 60000);
 }
 
 }  // namespace
@@ -129,23 +124,12 @@ int main(int argc, char* argv[]) {
   if (sub_process >= 0)
     return sub_process;
 
-  const char* url = std::getenv("PROBE_URL");
-  const char* method = std::getenv("PROBE_METHOD");
-  if (!url || !method) {
-    std::fprintf(stderr, "probe: set PROBE_URL (ending in /) and "
-                         "PROBE_METHOD\n");
+  // The server's root, ending in '/'.
+  if (!probe::FromEnvironment(
+          {{"PROBE_URL", &g_probe.url}, {"PROBE_METHOD", &g_probe.method}}))
     return 4;
-  }
-  g_probe.url = url;
-  g_probe.method = method;
 
   if (!probe::Run(args, &Open, [] { g_probe.browser = nullptr; }))
     return 4;
-  if (!g_probe.ended) {
-    std::fprintf(stderr, "probe: the request's load did not end\n");
-    return 2;
-  }
-  if (probe::ClientsOutlivedTheLibrary("probe"))
-    return 3;
-  return 0;
+  return probe::ExitCode(g_probe.ended, "the request's load did not end");
 }

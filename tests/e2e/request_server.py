@@ -4,15 +4,16 @@ request to /echo (path, method, headers in order, body) as one JSON line in
 RECORD. Listens on a free port of
 127.0.0.1 and writes its number to PORT_FILE once it listens."""
 
-import http.server
 import json
 import sys
+
+import record_server
 
 
 def main():
     record_path, port_path = sys.argv[1], sys.argv[2]
 
-    class Handler(http.server.BaseHTTPRequestHandler):
+    class Handler(record_server.Handler):
         def answer(self):
             path = self.path.split("?")[0]
             length = int(self.headers.get("Content-Length") or 0)
@@ -24,30 +25,19 @@ def main():
                 self.end_headers()
                 return
             if path == "/echo":
-                with open(record_path, "a", encoding="utf-8") as out:
-                    out.write(json.dumps({
-                        "path": self.path,
-                        "method": self.command,
-                        "headers": [[k, v] for k, v in self.headers.items()],
-                        "body": body.decode("latin-1"),
-                    }) + "\n")
+                record_server.append(record_path, json.dumps({
+                    "path": self.path,
+                    "method": self.command,
+                    "headers": [[k, v] for k, v in self.headers.items()],
+                    "body": body.decode("latin-1"),
+                }))
             page = b"<html><head><title>%s</title></head></html>" % (
                 path.encode("ascii", "replace"))
-            self.send_response(200 if path in ("/start", "/echo") else 404)
-            self.send_header("Content-Type", "text/html")
-            self.send_header("Content-Length", str(len(page)))
-            self.end_headers()
-            self.wfile.write(page)
+            self.reply(200 if path in ("/start", "/echo") else 404, page)
 
         do_GET = do_POST = do_PUT = answer
 
-        def log_message(self, *args):
-            pass
-
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
-    with open(port_path, "w", encoding="ascii") as out:
-        out.write(str(server.server_address[1]))
-    server.serve_forever()
+    record_server.serve(Handler, port_path)
 
 
 if __name__ == "__main__":

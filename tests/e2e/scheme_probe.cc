@@ -53,10 +53,7 @@ struct Probe {
 };
 Probe g_probe;
 
-void Say(const std::string& line) {
-  std::printf("%s\n", line.c_str());
-  std::fflush(stdout);
-}
+using probe::Say;
 
 // Notes each handler call and whether it came on the library's documented
 // thread.
@@ -66,18 +63,8 @@ void Called(const char* what, cef_thread_id_t thread) {
     Say(std::string("wrong-thread ") + what);
 }
 
-class FnTask : public CefTask {
- public:
-  explicit FnTask(std::function<void()> fn) : fn_(std::move(fn)) {}
-  void Execute() override { fn_(); }
-
- private:
-  std::function<void()> fn_;
-  IMPLEMENT_REFCOUNTING(FnTask);
-};
-
 void Later(cef_thread_id_t thread, int64_t ms, std::function<void()> fn) {
-  CefPostDelayedTask(thread, new FnTask(std::move(fn)), ms);
+  probe::Post(thread, std::move(fn), ms);
 }
 
 void Finish() {
@@ -385,32 +372,12 @@ int main(int argc, char* argv[]) {
   const int sub_process = CefExecuteProcess(args, nullptr, nullptr);
   if (sub_process >= 0)
     return sub_process;
-  const char* mode = std::getenv("PROBE_MODE");
-  const char* url = std::getenv("PROBE_URL");
-  if (!mode || !url) {
-    std::fprintf(stderr, "probe: set PROBE_MODE and PROBE_URL\n");
-    return 4;
-  }
-  g_probe.mode = mode;
-  g_probe.server = url;
-  if (StartUrl().empty())
+  if (!probe::FromEnvironment(
+          {{"PROBE_MODE", &g_probe.mode}, {"PROBE_URL", &g_probe.server}}) ||
+      StartUrl().empty())
     return 4;
 
-  CefSettings settings;
-  settings.no_sandbox = 1;
-  {
-    CefRefPtr<App> app = new App();
-    if (!CefInitialize(args, settings, app, nullptr))
-      return 4;
-  }
-  CefRunMessageLoop();
-  g_probe.browser = nullptr;
-  CefShutdown();
-  if (!g_probe.done) {
-    std::fprintf(stderr, "probe: the mode's check did not complete\n");
-    return 2;
-  }
-  if (probe::ClientsOutlivedTheLibrary("probe"))
-    return 3;
-  return 0;
+  if (!probe::Run(args, new App(), [] { g_probe.browser = nullptr; }))
+    return 4;
+  return probe::ExitCode(g_probe.done, "the mode's check did not complete");
 }

@@ -4,68 +4,23 @@
 // checked from both sides (the handlers' calls and threads, and what the
 // page or the server saw).
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "tests/e2e/desktop.h"
+#include "tests/e2e/probe_run.h"
 
-namespace fs = std::filesystem;
 using e2e::Millis;
-using e2e::ReadFile;
 
 namespace {
 
-struct ProbeRun {
-  std::string output;    // what the probe printed
-  std::string recorded;  // the server's JSON lines
-  std::string server;    // the server's root URL
-};
-
-ProbeRun RunProbe(const std::string& mode) {
-  ProbeRun run;
-  const fs::path dir =
-      fs::temp_directory_path() /
-      ("pellavine-scheme-" + mode + "-" +
-       std::to_string(e2e::Clock::now().time_since_epoch().count()));
-  fs::create_directories(dir);
-  e2e::Child server(e2e::Child::Options{
-      {"python3", REQUEST_SERVER, (dir / "record").string(),
-       (dir / "port").string()},
-      {}, dir, dir / "server.log"});
-  if (!e2e::PollUntil([&] { return !ReadFile(dir / "port").empty(); },
-                      Millis(10000))) {
-    ADD_FAILURE() << "the server did not start: "
-                  << ReadFile(dir / "server.log");
-    return run;
-  }
-  e2e::Desktop desktop(800, 600);
-  if (!desktop.error().empty()) {
-    ADD_FAILURE() << desktop.error();
-    return run;
-  }
-  run.server = "http://127.0.0.1:" + ReadFile(dir / "port") + "/";
-  std::vector<std::string> env = {
-      "CEFRT_STRICT_SHUTDOWN=1", "NO_AT_BRIDGE=1", "GSETTINGS_BACKEND=memory",
-      "PROBE_MODE=" + mode, "PROBE_URL=" + run.server};
-  if (const char* asan = std::getenv("ASAN_OPTIONS"))
-    env.push_back(std::string("ASAN_OPTIONS=") + asan +
-                  ":fast_unwind_on_malloc=0");
-  e2e::Child probe(
-      e2e::Child::Options{{SCHEME_PROBE}, env, dir, dir / "probe.log"});
-  const std::optional<int> status = probe.WaitExit(Millis(120000));
-  run.output = ReadFile(dir / "probe.log");
-  EXPECT_TRUE(status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0)
-      << e2e::DescribeStatus(status) << "\n"
-      << run.output;
-  server.Stop();
-  run.recorded = ReadFile(dir / "record");
-  std::error_code ignored;
-  fs::remove_all(dir, ignored);
+e2e::ProbeRun::Options ProbeOptions(const std::string& mode) {
+  e2e::ProbeRun::Options run;
+  run.name = "scheme-" + mode;
+  run.server = REQUEST_SERVER;
+  run.probe = {SCHEME_PROBE};
+  run.env = {"PROBE_MODE=" + mode};
   return run;
 }
 
@@ -96,31 +51,30 @@ std::string Expand(std::string text, const std::string& server) {
 class SchemeProbeTest : public testing::TestWithParam<Case> {};
 
 TEST_P(SchemeProbeTest, HandlersServeAndSteerTheLoad) {
-  if (!e2e::OnPath("Xvfb") || !e2e::OnPath("python3"))
-    GTEST_SKIP() << "needs Xvfb and python3";
+  if (!e2e::CanRunProbes()) GTEST_SKIP() << "needs Xvfb and python3";
   const Case& c = GetParam();
-  const ProbeRun run = RunProbe(c.mode);
-  EXPECT_TRUE(Has(run.output, "registered yes\n")) << run.output;
-  EXPECT_TRUE(Has(run.output, "done\n")) << run.output;
-  EXPECT_FALSE(Has(run.output, "wrong-thread")) << run.output;
+  const e2e::ProbeRun run(ProbeOptions(c.mode));
+  EXPECT_TRUE(Has(run.output(), "registered yes\n")) << run.output();
+  EXPECT_TRUE(Has(run.output(), "done\n")) << run.output();
+  EXPECT_FALSE(Has(run.output(), "wrong-thread")) << run.output();
   for (const std::string& line : c.printed)
-    EXPECT_TRUE(Has(run.output, Expand(line, run.server)))
-        << "missing \"" << line << "\" in\n" << run.output;
+    EXPECT_TRUE(Has(run.output(), Expand(line, run.url())))
+        << "missing \"" << line << "\" in\n" << run.output();
   for (const std::string& line : c.not_printed)
-    EXPECT_FALSE(Has(run.output, Expand(line, run.server)))
-        << "unexpected \"" << line << "\" in\n" << run.output;
+    EXPECT_FALSE(Has(run.output(), Expand(line, run.url())))
+        << "unexpected \"" << line << "\" in\n" << run.output();
   for (const std::string& part : c.recorded)
-    EXPECT_TRUE(Has(run.recorded, part)) << run.recorded;
+    EXPECT_TRUE(Has(run.recorded(), part)) << run.recorded();
   for (const std::string& line : c.once) {
-    const size_t first = run.output.find(line);
+    const size_t first = run.output().find(line);
     EXPECT_TRUE(first != std::string::npos &&
-                run.output.find(line, first + 1) == std::string::npos)
-        << "\"" << line << "\" not printed once in\n" << run.output;
+                run.output().find(line, first + 1) == std::string::npos)
+        << "\"" << line << "\" not printed once in\n" << run.output();
   }
   for (const std::string& part : c.not_recorded)
-    EXPECT_FALSE(Has(run.recorded, part)) << run.recorded;
+    EXPECT_FALSE(Has(run.recorded(), part)) << run.recorded();
   if (c.server_untouched) {
-    EXPECT_EQ("", run.recorded);
+    EXPECT_EQ("", run.recorded());
   }
 }
 

@@ -51,17 +51,6 @@ long ResidentKb() {
 
 void OpenNext();
 
-class Task : public CefTask {
- public:
-  explicit Task(void (*run)(int), int arg = 0) : run_(run), arg_(arg) {}
-  void Execute() override { run_(arg_); }
-
- private:
-  void (*run_)(int);
-  const int arg_;
-  IMPLEMENT_REFCOUNTING(Task);
-};
-
 class SoakClient : public CefClient,
                    public CefLifeSpanHandler,
                    public CefLoadHandler,
@@ -98,7 +87,7 @@ class SoakClient : public CefClient,
       return;
     }
     // From the loop, as a person's next window would come.
-    CefPostTask(TID_UI, new Task([](int) { OpenNext(); }));
+    probe::Post(TID_UI, &OpenNext);
   }
 
   // Closes a window that did not get through in time.
@@ -125,9 +114,11 @@ CefRefPtr<SoakClient> g_client;
 void OpenNext() {
   ++g_soak.opened;
   probe::OpenBrowser("soak", g_client.get(), g_soak.url);
-  CefPostDelayedTask(
-      TID_UI, new Task([](int n) { if (g_client) g_client->GiveUp(n); },
-                       g_soak.opened),
+  probe::Post(
+      TID_UI,
+      [n = g_soak.opened] {
+        if (g_client) g_client->GiveUp(n);
+      },
       kWindowLimitMs);
 }
 

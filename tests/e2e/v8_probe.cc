@@ -63,24 +63,10 @@ std::string Str(const CefRefPtr<CefV8Value>& v) {
   return v && v->IsString() ? v->GetStringValue().ToUtf8() : "<not a string>";
 }
 
-class Close : public CefTask {
- public:
-  void Execute() override {
-    if (g_probe.browser)
-      g_probe.browser->GetHost()->CloseBrowser(true);
-  }
-  IMPLEMENT_REFCOUNTING(Close);
-};
-
-class Run : public CefTask {
- public:
-  explicit Run(void (*f)()) : f_(f) {}
-  void Execute() override { f_(); }
-
- private:
-  void (*f_)();
-  IMPLEMENT_REFCOUNTING(Run);
-};
+void Close() {
+  if (g_probe.browser)
+    g_probe.browser->GetHost()->CloseBrowser(true);
+}
 
 class UserData : public CefBase {
   IMPLEMENT_REFCOUNTING(UserData);
@@ -270,8 +256,8 @@ bool Functions::Execute(const CefString& name, CefRefPtr<CefV8Value> object,
     return true;
   }
   if (n == "doneProgram") {
-    CefPostTask(TID_UI, new Run(g_probe.created == 1 ? &AfterFirstPage
-                                                     : &AfterSecondPage));
+    probe::Post(TID_UI,
+                g_probe.created == 1 ? &AfterFirstPage : &AfterSecondPage);
     return true;
   }
   return false;
@@ -342,7 +328,7 @@ void AfterSecondPage() {
             !g_probe.document->GetValue("title"));
   g_probe.document = nullptr;
   g_probe.finished = true;
-  CefPostTask(TID_UI, new Close());
+  probe::Post(TID_UI, &Close);
 }
 
 // Kills the browser's web processes, children of this one.
@@ -385,7 +371,7 @@ void KillDuringEval() {
         !ok && !retval && took < 10000, std::to_string(took) + " ms");
   Check("context invalid after the process died", !g_probe.first->IsValid());
   g_probe.finished = true;
-  CefPostTask(TID_UI, new Close());
+  probe::Post(TID_UI, &Close);
 }
 
 class ProbeApp : public CefApp,
@@ -429,7 +415,7 @@ class ProbeApp : public CefApp,
             CefV8Context::InContext() &&
                 CefV8Context::GetCurrentContext()->IsSame(context));
       if (g_probe.mode == "kill") {
-        CefPostTask(TID_UI, new Run(&KillDuringEval));
+        probe::Post(TID_UI, &KillDuringEval);
         return;
       }
       ValuesTable();
@@ -469,7 +455,7 @@ class ProbeClient : public CefClient,
 
 void ProbeApp::OnContextInitialized() {
   probe::OpenBrowser("v8 probe", new ProbeClient(), g_probe.url + "page");
-  CefPostDelayedTask(TID_UI, new Close(), 90000);
+  probe::Post(TID_UI, &Close, 90000);
 }
 
 }  // namespace
@@ -479,30 +465,14 @@ int main(int argc, char* argv[]) {
   const int sub_process = CefExecuteProcess(args, nullptr, nullptr);
   if (sub_process >= 0)
     return sub_process;
-  const char* url = std::getenv("PROBE_URL");
-  const char* mode = std::getenv("PROBE_MODE");
-  if (!url || !mode) {
-    std::fprintf(stderr, "probe: set PROBE_URL (ending in /) and PROBE_MODE\n");
+  // The server's root, ending in '/'.
+  if (!probe::FromEnvironment(
+          {{"PROBE_URL", &g_probe.url}, {"PROBE_MODE", &g_probe.mode}}))
     return 4;
-  }
-  g_probe.url = url;
-  g_probe.mode = mode;
-  CefSettings settings;
-  settings.no_sandbox = 1;
-  {
-    CefRefPtr<ProbeApp> app = new ProbeApp();
-    if (!CefInitialize(args, settings, app, nullptr))
-      return 4;
-  }
-  CefRunMessageLoop();
-  g_probe.browser = nullptr;
-  g_probe.first = nullptr;
-  CefShutdown();
-  if (!g_probe.finished) {
-    std::fprintf(stderr, "probe: the run did not finish\n");
-    return 2;
-  }
-  if (probe::ClientsOutlivedTheLibrary("probe"))
-    return 3;
-  return 0;
+  if (!probe::Run(args, new ProbeApp(), [] {
+        g_probe.browser = nullptr;
+        g_probe.first = nullptr;
+      }))
+    return 4;
+  return probe::ExitCode(g_probe.finished, "the run did not finish");
 }

@@ -4,18 +4,12 @@
 // object, the page's stack inside a handler, contexts released when the
 // page goes, and no hang when the page's process dies during an Eval.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <map>
 #include <string>
 
-#include "tests/e2e/desktop.h"
+#include "tests/e2e/probe_run.h"
 
-namespace fs = std::filesystem;
 using e2e::Millis;
-using e2e::ReadFile;
 
 namespace {
 
@@ -26,44 +20,14 @@ struct ProbeRun {
 };
 
 ProbeRun RunProbe(const std::string& mode) {
-  ProbeRun run;
-  const fs::path dir =
-      fs::temp_directory_path() /
-      ("pellavine-v8-" + mode + "-" +
-       std::to_string(e2e::Clock::now().time_since_epoch().count()));
-  fs::create_directories(dir);
-  e2e::Child server(e2e::Child::Options{
-      {"python3", V8_SERVER, (dir / "record").string(),
-       (dir / "port").string()},
-      {}, dir, dir / "server.log"});
-  if (!e2e::PollUntil([&] { return !ReadFile(dir / "port").empty(); },
-                      Millis(10000))) {
-    ADD_FAILURE() << "the server did not start: "
-                  << ReadFile(dir / "server.log");
-    return run;
-  }
-  e2e::Desktop desktop(800, 600);
-  if (!desktop.error().empty()) {
-    ADD_FAILURE() << desktop.error();
-    return run;
-  }
-  std::vector<std::string> env = {
-      "CEFRT_STRICT_SHUTDOWN=1", "NO_AT_BRIDGE=1", "GSETTINGS_BACKEND=memory",
-      "PROBE_MODE=" + mode,
-      "PROBE_URL=http://127.0.0.1:" + ReadFile(dir / "port") + "/"};
-  if (const char* asan = std::getenv("ASAN_OPTIONS"))
-    env.push_back(std::string("ASAN_OPTIONS=") + asan +
-                  ":fast_unwind_on_malloc=0");
-  e2e::Child probe(e2e::Child::Options{{V8_PROBE}, env, dir, dir / "probe.log"});
-  const std::optional<int> status = probe.WaitExit(Millis(150000));
-  run.output = ReadFile(dir / "probe.log");
-  run.ran = status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0;
-  EXPECT_TRUE(run.ran) << e2e::DescribeStatus(status) << "\n" << run.output;
-  server.Stop();
-  run.recorded = ReadFile(dir / "record");
-  std::error_code ignored;
-  fs::remove_all(dir, ignored);
-  return run;
+  e2e::ProbeRun::Options options;
+  options.name = "v8-" + mode;
+  options.server = V8_SERVER;
+  options.probe = {V8_PROBE};
+  options.env = {"PROBE_MODE=" + mode};
+  options.limit = Millis(150000);
+  const e2e::ProbeRun probe(options);
+  return {probe.ok(), probe.output(), probe.recorded()};
 }
 
 // One run of the page mode serves every case below.
@@ -72,7 +36,7 @@ const ProbeRun& PageRun() {
   return run;
 }
 
-bool Skip() { return !e2e::OnPath("Xvfb") || !e2e::OnPath("python3"); }
+bool Skip() { return !e2e::CanRunProbes(); }
 
 void ExpectChecks(const ProbeRun& run, std::initializer_list<const char*> names) {
   EXPECT_EQ(run.output.find("FAIL"), std::string::npos) << run.output;

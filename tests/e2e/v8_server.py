@@ -5,9 +5,10 @@ the program's binding can have reached it. Each reported line goes to
 RECORD. Listens on a free port of 127.0.0.1 and writes its number to
 PORT_FILE once it listens."""
 
-import http.server
 import sys
 import urllib.parse
+
+import record_server
 
 COMMON = b"""
 function report(line) { return fetch('/result?' + encodeURIComponent(line)); }
@@ -48,26 +49,16 @@ askProgram(1, 'early', [], {k: 'e'})
 def main():
     record_path, port_path = sys.argv[1], sys.argv[2]
 
-    class Handler(http.server.BaseHTTPRequestHandler):
+    class Handler(record_server.Handler):
         def do_GET(self):
             path, _, query = self.path.partition("?")
             if path == "/result":
-                with open(record_path, "a", encoding="utf-8") as out:
-                    out.write(urllib.parse.unquote(query) + "\n")
+                record_server.append(record_path,
+                                     urllib.parse.unquote(query))
             body = {"/page": PAGE, "/next": NEXT}.get(path, b"")
-            self.send_response(200 if body or path == "/result" else 404)
-            self.send_header("Content-Type", "text/html")
-            self.send_header("Content-Length", str(len(body)))
-            self.end_headers()
-            self.wfile.write(body)
+            self.reply(200 if body or path == "/result" else 404, body)
 
-        def log_message(self, *args):
-            pass
-
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
-    with open(port_path, "w", encoding="ascii") as out:
-        out.write(str(server.server_address[1]))
-    server.serve_forever()
+    record_server.serve(Handler, port_path)
 
 
 if __name__ == "__main__":
