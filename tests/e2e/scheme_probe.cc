@@ -14,6 +14,8 @@
 //   block     on_before_resource_load cancels a navigation to the server
 //   serve     get_resource_handler serves an address of the server
 //   follow    on_resource_redirect sends the server's redirect elsewhere
+//   context   the factory is registered on a request context of the probe's
+//             only, and a browser in that context loads a page of the scheme
 //   stall_head, stall_body  the handler keeps its callback and never
 //             answers (before the headers, or in the body): the browser
 //             closes meanwhile, and the handler must hear the cancel
@@ -36,6 +38,7 @@
 #include "include/cef_handlers.h"
 #include "include/cef_records.h"
 #include "include/cef_request.h"
+#include "include/cef_request_context.h"
 #include "include/cef_resource.h"
 #include "include/cef_response.h"
 #include "include/cef_scheme.h"
@@ -247,7 +250,7 @@ class ProbeClient : public CefClient,
     Say("title " + t);
     const std::string& mode = g_probe.mode;
     if ((mode == "page" && t.rfind("fetched", 0) == 0) ||
-        (mode == "redirect" && t == "target") ||
+        ((mode == "redirect" || mode == "context") && t == "target") ||
         (mode == "serve" && t == "served") ||
         (mode == "browse" && t.rfind("state", 0) == 0)) {
       Say("url " + browser->GetMainFrame()->GetURL().ToUtf8());
@@ -332,6 +335,7 @@ std::string StartUrl() {
   const std::string& m = g_probe.mode;
   if (m == "page") return "probe://site/page";
   if (m == "redirect") return "probe://site/redirect";
+  if (m == "context") return "probe://site/target";
   if (m == "cancel" || m == "abort") return "probe://site/page?" + m;
   if (m == "browse") return "probe://site/links";
   if (m == "stall_head" || m == "stall_body") return "probe://site/page";
@@ -339,6 +343,24 @@ std::string StartUrl() {
   if (m == "serve") return g_probe.server + "echo?served";
   if (m == "follow") return g_probe.server + "redirect";
   return std::string();
+}
+
+// The global context has no factory for the scheme in this mode: only the
+// context's own registration can serve the page.
+void OpenInOwnContext() {
+  CefRequestContextSettings settings;
+  CefRefPtr<CefRequestContext> context =
+      CefRequestContext::CreateContext(settings, nullptr);
+  Say(std::string("context-factory ") +
+      (context && context->RegisterSchemeHandlerFactory("probe", "",
+                                                        new ProbeFactory())
+           ? "yes"
+           : "no"));
+  CefWindowInfo window_info;
+  window_info.SetAsPopup(nullptr, CefString("scheme probe"));
+  CefBrowserHost::CreateBrowser(window_info, new ProbeClient(),
+                                CefString(StartUrl()), CefBrowserSettings(),
+                                context);
 }
 
 class App : public CefApp, public CefBrowserProcessHandler {
@@ -353,8 +375,12 @@ class App : public CefApp, public CefBrowserProcessHandler {
                                                                    : "no"));
   }
   void OnContextInitialized() override {
-    CefRegisterSchemeHandlerFactory("probe", "", new ProbeFactory());
-    probe::OpenBrowser("scheme probe", new ProbeClient(), StartUrl());
+    if (g_probe.mode == "context") {
+      OpenInOwnContext();
+    } else {
+      CefRegisterSchemeHandlerFactory("probe", "", new ProbeFactory());
+      probe::OpenBrowser("scheme probe", new ProbeClient(), StartUrl());
+    }
     Later(TID_UI, 60000, [] {
       if (g_probe.browser)
         g_probe.browser->GetHost()->CloseBrowser(true);

@@ -94,6 +94,15 @@ const Case kCases[] = {
      {"load-error"},
      {},
      true},
+    // A factory registered on a request context serves that context's
+    // browsers (the global context has none in this mode).
+    {"context",
+     {"context-factory yes",
+      "create probe probe://site/target with-browser", "title target",
+      "url probe://site/target"},
+     {"load-error"},
+     {},
+     true},
     // A handler that declines, or cancels through its callback, fails the
     // load: the program hears the error for the address.
     {"cancel",
