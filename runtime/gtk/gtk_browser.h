@@ -148,6 +148,9 @@ class GtkBrowser : public Browser {
 
 GtkBrowser* GtkBrowserForView(WebKitWebView* view);
 
+// The library's transition type of a WebKit navigation.
+cef_transition_type_t TransitionOf(WebKitNavigationType type);
+
 // The web context all browsers share, made on first use.
 WebKitWebContext* SharedWebContext();
 void ReleaseSharedWebContext();

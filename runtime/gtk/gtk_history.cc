@@ -35,8 +35,9 @@ ItemRecord* RecordOf(WebKitBackForwardListItem* item) {
   return record;
 }
 
+}  // namespace
 
-cef_transition_type_t TransitionFor(WebKitNavigationType type) {
+cef_transition_type_t TransitionOf(WebKitNavigationType type) {
   switch (type) {
     case WEBKIT_NAVIGATION_TYPE_LINK_CLICKED:
       return TT_LINK;
@@ -45,12 +46,14 @@ cef_transition_type_t TransitionFor(WebKitNavigationType type) {
       return TT_FORM_SUBMIT;
     case WEBKIT_NAVIGATION_TYPE_RELOAD:
       return TT_RELOAD;
+    case WEBKIT_NAVIGATION_TYPE_BACK_FORWARD:
+      // How the entry was first reached is the history's to add.
+      return static_cast<cef_transition_type_t>(TT_EXPLICIT |
+                                                TT_FORWARD_BACK_FLAG);
     default:
       return TT_EXPLICIT;  // the program's loads, and what WebKit won't say
   }
 }
-
-}  // namespace
 
 void GtkBrowser::ConnectHistory() {
   g_signal_connect(
@@ -96,7 +99,7 @@ bool GtkBrowser::OnNavigationPolicy(WebKitPolicyDecision* decision,
   const char* method =
       request ? webkit_uri_request_get_http_method(request) : nullptr;
   navigation_ = PendingNavigation();
-  navigation_.transition = TransitionFor(nav);
+  navigation_.transition = TransitionOf(nav);
   navigation_.back_forward = nav == WEBKIT_NAVIGATION_TYPE_BACK_FORWARD;
   navigation_.post = method && g_ascii_strcasecmp(method, "POST") == 0;
   return false;

@@ -66,21 +66,6 @@ void AddHeader(const char* name, const char* value, gpointer list) {
                                                Utf8ToU16(value));
 }
 
-cef_transition_type_t TransitionOf(WebKitNavigationType type) {
-  switch (type) {
-    case WEBKIT_NAVIGATION_TYPE_LINK_CLICKED:
-      return TT_LINK;
-    case WEBKIT_NAVIGATION_TYPE_FORM_SUBMITTED:
-    case WEBKIT_NAVIGATION_TYPE_FORM_RESUBMITTED:
-      return TT_FORM_SUBMIT;
-    case WEBKIT_NAVIGATION_TYPE_BACK_FORWARD:
-    case WEBKIT_NAVIGATION_TYPE_RELOAD:
-      return TT_RELOAD;
-    default:
-      return TT_EXPLICIT;
-  }
-}
-
 // Loads the engine makes of the view's own content, which no handler serves.
 bool Askable(const std::string& url) {
   return url.rfind("http:", 0) == 0 || url.rfind("https:", 0) == 0;
